@@ -1,0 +1,157 @@
+#include "app/Fst.h"
+
+#include "app/Help.h"
+#include "app/application.h"
+#include "app/controls.h"
+#include "app/moduleregistry.h"
+#include "app/modulewindow.h"
+#include "app/prompts.h"
+#include "canvas/placement.h"
+#include "core/textfile.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+const QString identityFile = QStringLiteral("pw.txt");
+const QString readmeFile = QStringLiteral("readme.txt");
+
+QString cannotReadMessage(const QString &fileName)
+{
+    return QStringLiteral("The file %1 cannot be read.").arg(fileName);
+}
+
+} // namespace
+
+Fst::Fst(Application &application)
+    : m_application(application), List1(new QListWidget(this)),
+      Command1(makeButton(this, "Command1", QStringLiteral("&Select"))),
+      Command2(makeButton(this, "Command2", QStringLiteral("&End"))),
+      Command3(makeButton(this, "Command3", QStringLiteral("&Editor"))),
+      Command4(makeButton(this, "Command4", QStringLiteral("&Task"))),
+      Command5(makeButton(this, "Command5", QStringLiteral("&Info")))
+{
+    setObjectName(QStringLiteral("Fst"));
+    setWindowTitle(QStringLiteral("Quillor"));
+    resizeClientInTwips(this, 4290, 1815);
+
+    List1->setObjectName(QStringLiteral("List1"));
+    placeInTwips(List1, 120, 120, 2415, 1620);
+    placeInTwips(Command1, 2640, 240, 735, 375);
+    placeInTwips(Command5, 3480, 240, 735, 375);
+    placeInTwips(Command4, 2640, 720, 735, 375);
+    placeInTwips(Command2, 3480, 720, 735, 375);
+    placeInTwips(Command3, 2640, 1200, 735, 375);
+
+    connect(Command1, &QPushButton::clicked, this, &Fst::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Fst::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Fst::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Fst::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Fst::Command5_Click);
+
+    Form_Load();
+}
+
+int Fst::selectedModule() const
+{
+    return List1->currentRow();
+}
+
+void Fst::Form_Load()
+{
+    for (const ModuleEntry &entry : moduleRegistry())
+        List1->addItem(entry.listText);
+    List1->setCurrentRow(0);
+}
+
+void Fst::mousePressEvent(QMouseEvent *event)
+{
+    QWidget::mousePressEvent(event);
+    Form_Click();
+}
+
+void Fst::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    m_application.end();
+}
+
+void Fst::Form_Click()
+{
+    const QString crlf = QStringLiteral("\r\n");
+    const QString text = QStringLiteral("Version 2.6") + QString(7, QLatin1Char(' ')) +
+                         QStringLiteral("Made by the Quillor developers") + crlf +
+                         QStringLiteral("The Quillor project") + crlf +
+                         QStringLiteral("Found at: the Quillor repository, with its README") +
+                         crlf +
+                         QStringLiteral("Reached through: the issues of the Quillor repository") +
+                         crlf + crlf + QStringLiteral("Commentaar en suggesties welkom");
+    m_application.prompts().message(this, text);
+}
+
+void Fst::toonprog()
+{
+    const int index = List1->currentRow();
+    if (index < 0)
+        return;
+    ModuleWindow *window = m_application.moduleWindow(index);
+    window->show();
+    window->raise();
+}
+
+void Fst::Command1_Click()
+{
+    toonprog();
+}
+
+void Fst::Command2_Click()
+{
+    m_application.end();
+}
+
+// The pupil's way to a task: the chosen module beside the task window, without the editor's
+// buttons. The task window takes its module and button set here once it exists.
+void Fst::Command4_Click()
+{
+    hide();
+    toonprog();
+}
+
+// The teacher's way, behind the identity kept as the last line of pw.txt.
+void Fst::Command3_Click()
+{
+    const QString identity =
+        m_application.prompts().input(this, QStringLiteral("Identity:")).value_or(QString());
+    const std::optional<QStringList> lines =
+        readTextLines(QDir::current().filePath(identityFile));
+    if (!lines) {
+        m_application.prompts().message(this, cannotReadMessage(identityFile));
+        return;
+    }
+    // A file without any line grants nothing.
+    if (lines->isEmpty() || identity != lines->last()) {
+        m_application.prompts().message(this, QStringLiteral("No access"));
+        return;
+    }
+    hide();
+    toonprog();
+}
+
+void Fst::Command5_Click()
+{
+    const std::optional<QStringList> lines = readTextLines(QDir::current().filePath(readmeFile));
+    if (!lines) {
+        m_application.prompts().message(this, cannotReadMessage(readmeFile));
+        return;
+    }
+    QString text;
+    for (const QString &line : *lines)
+        text += line + QStringLiteral("\r\n");
+    Help *help = m_application.helpWindow();
+    help->showText(text);
+    help->show();
+    help->raise();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class Application;
+class QListWidget;
+class QPushButton;
+
+// The start window: the list of modules and the ways into them.
+class Fst : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Fst(Application &application);
+
+    // The module list's selected index, -1 when none is selected.
+    int selectedModule() const;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void toonprog();
+
+    Application &m_application;
+
+    QListWidget *List1;
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QPushButton *Command4;
+    QPushButton *Command5;
+};

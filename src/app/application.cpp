@@ -1,0 +1,59 @@
+#include "app/application.h"
+
+#include "app/Fst.h"
+#include "app/Help.h"
+#include "app/modulewindow.h"
+
+#include <QCoreApplication>
+
+Application::Application(Prompts &prompts, RandomSource &random)
+    : m_prompts(prompts), m_moduleContext{prompts, random, [this] { showStartWindow(); }}
+{
+}
+
+Application::~Application() = default;
+
+void Application::start()
+{
+    m_start = std::make_unique<Fst>(*this);
+    m_start->show();
+}
+
+ModuleWindow *Application::moduleWindow(int index)
+{
+    std::unique_ptr<ModuleWindow> &window = m_modules.at(std::size_t(index));
+    if (!window)
+        window = createModuleWindow(index, m_moduleContext);
+    return window.get();
+}
+
+Help *Application::helpWindow()
+{
+    if (!m_help)
+        m_help = std::make_unique<Help>();
+    return m_help.get();
+}
+
+QWidget *Application::existingWindow(const QString &name) const
+{
+    if (name == QLatin1String("Fst"))
+        return m_start.get();
+    if (name == QLatin1String("Help"))
+        return m_help.get();
+    for (std::size_t i = 0; i < m_modules.size(); ++i) {
+        if (moduleRegistry()[i].windowName == name)
+            return m_modules[i].get();
+    }
+    return nullptr;
+}
+
+void Application::showStartWindow()
+{
+    m_start->show();
+}
+
+void Application::end()
+{
+    m_ended = true;
+    QCoreApplication::exit(0);
+}

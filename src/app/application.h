@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/modulecontext.h"
+#include "app/moduleregistry.h"
+
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class Fst;
+class Help;
+class ModuleWindow;
+class Prompts;
+class QWidget;
+class RandomSource;
+
+// The running program: it owns every window, creates each on first use and keeps it until the
+// program ends, so hiding and showing a window keeps everything in it.
+class Application
+{
+public:
+    Application(Prompts &prompts, RandomSource &random);
+    ~Application();
+
+    // Creates and shows the start window, and nothing else.
+    void start();
+
+    Fst *startWindow() const { return m_start.get(); }
+
+    // The module window at a list index of the start window, created on first use.
+    ModuleWindow *moduleWindow(int index);
+
+    // The information window, created on first use.
+    Help *helpWindow();
+
+    // A window by its name (Fst, Fa ... Fh, editor, Help) if it has been created, else nullptr.
+    QWidget *existingWindow(const QString &name) const;
+
+    void showStartWindow();
+
+    // Ends the program at once: nothing is asked or saved.
+    void end();
+    bool hasEnded() const { return m_ended; }
+
+    Prompts &prompts() { return m_prompts; }
+
+private:
+    Prompts &m_prompts;
+    ModuleContext m_moduleContext;
+    std::unique_ptr<Fst> m_start;
+    std::array<std::unique_ptr<ModuleWindow>, moduleCount> m_modules;
+    std::unique_ptr<Help> m_help;
+    bool m_ended = false;
+};

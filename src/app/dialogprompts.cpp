@@ -1,0 +1,35 @@
+#include "app/dialogprompts.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+void DialogPrompts::message(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox::information(parent, title.isEmpty() ? defaultMessageTitle() : title, text);
+}
+
+std::optional<QString> DialogPrompts::input(QWidget *parent, const QString &prompt,
+                                            const QString &title, const QString &defaultText)
+{
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(parent, title.isEmpty() ? defaultMessageTitle() : title, prompt,
+                              QLineEdit::Normal, defaultText, &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return answer;
+}
+
+bool DialogPrompts::print(QWidget *parent, const PrintJob &job)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (sendToPrinter(printer, job))
+        return true;
+    message(parent, QStringLiteral("The printer could not be opened."));
+    return false;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/prompts.h"
+
+// The prompts as the user sees them: QMessageBox, QInputDialog and the platform's print dialog.
+class DialogPrompts : public Prompts
+{
+public:
+    void message(QWidget *parent, const QString &text, const QString &title = {}) override;
+    std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title = {},
+                                 const QString &defaultText = {}) override;
+    bool print(QWidget *parent, const PrintJob &job) override;
+};

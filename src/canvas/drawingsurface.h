@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// The target of all drawing: a module's canvas, the printer, or a recording in tests.
+// Coordinates are twips from the top-left corner, Y growing downwards.
+class DrawingSurface
+{
+public:
+    virtual ~DrawingSurface() = default;
+
+    // Clears the whole surface to its background.
+    virtual void Cls() = 0;
+    // A segment in the pen colour; its end becomes the current point.
+    virtual void Line(double x1, double y1, double x2, double y2) = 0;
+    // A single point in the pen colour; it becomes the current point.
+    virtual void PSet(double x, double y) = 0;
+    virtual void ForeColor(const QColor &colour) = 0;
+    // The outer size of the surface in twips.
+    virtual float Width() const = 0;
+    virtual float Height() const = 0;
+    // The size in points of the font that Print uses.
+    virtual void FontSize(double points) = 0;
+    // Where the next Print begins.
+    virtual void CurrentX(double x) = 0;
+    virtual void CurrentY(double y) = 0;
+    // Writes text at the current position; the next line starts below it at the left edge.
+    virtual void Print(const QString &text) = 0;
+};

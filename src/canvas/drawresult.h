@@ -1,0 +1,5 @@
+#pragma once
+
+// How a drawing ended: complete, or stopped at its first arithmetic failure (what was drawn
+// before the failure stays drawn).
+enum class DrawResult { Complete, Failed };

@@ -1,0 +1,80 @@
+#include "canvas/framedrawing.h"
+
+#include "canvas/drawingsurface.h"
+#include "canvas/worldframe.h"
+#include "core/checkedarithmetic.h"
+
+namespace {
+
+constexpr double dashLength = 40;
+constexpr double dashPeriod = 100;
+constexpr double tickHalfLength = 40;
+
+// Beyond this scale whole units lie closer than three twips and would only blacken the canvas;
+// the frame then shows its axes alone, which also keeps a typed scale such as 1E17 (where
+// j + 1 == j) from running the loops for ever.
+constexpr double largestScaleWithUnits = 1000;
+
+// Runs body(j) for j = -s, -s + 1, ... while j <= s, with the bounds taken once, as long as the
+// body succeeds.
+template <typename Body>
+DrawResult forEachWholeUnit(double s, Body body)
+{
+    if (s > largestScaleWithUnits)
+        return DrawResult::Complete;
+    const double first = -s;
+    const double last = s;
+    for (double j = first; j <= last; j += 1) {
+        if (body(j) == DrawResult::Failed)
+            return DrawResult::Failed;
+    }
+    return DrawResult::Complete;
+}
+
+} // namespace
+
+DrawResult drawFrame(DrawingSurface &surface, const FrameMapping &frame, bool grid)
+{
+    const double W = frame.W;
+    const double H = frame.H;
+    surface.Line(0, H / 2, W, H / 2);
+    surface.Line(W / 2, 0, W / 2, H);
+
+    if (grid) {
+        const DrawResult vertical = forEachWholeUnit(frame.s, [&](double j) {
+            const double Xj = frame.Xj(j);
+            if (!computable(Xj))
+                return DrawResult::Failed;
+            for (double d = 0; d <= H; d += dashPeriod)
+                surface.Line(Xj, d, Xj, d + dashLength);
+            return DrawResult::Complete;
+        });
+        if (vertical == DrawResult::Failed)
+            return DrawResult::Failed;
+        return forEachWholeUnit(frame.s, [&](double j) {
+            const double Yj = frame.Yj(j);
+            if (!computable(Yj))
+                return DrawResult::Failed;
+            for (double d = 0; d <= W; d += dashPeriod)
+                surface.Line(d, Yj, d + dashLength, Yj);
+            return DrawResult::Complete;
+        });
+    }
+
+    const DrawResult xTicks = forEachWholeUnit(frame.s, [&](double j) {
+        const double Xj = frame.Xj(j);
+        if (!computable(Xj))
+            return DrawResult::Failed;
+        surface.Line(Xj, H / 2 - tickHalfLength, Xj, H / 2 + tickHalfLength);
+        return DrawResult::Complete;
+    });
+    if (xTicks == DrawResult::Failed)
+        return DrawResult::Failed;
+    return forEachWholeUnit(frame.s, [&](double j) {
+        const double Yj = frame.Yj(j);
+        if (!computable(Yj))
+            return DrawResult::Failed;
+        surface.Line(W / 2 - tickHalfLength, Yj, W / 2 + tickHalfLength, Yj);
+        return DrawResult::Complete;
+    });
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "canvas/drawresult.h"
+
+class DrawingSurface;
+class FrameMapping;
+
+// Draws the two axes, then either the dashed grid (one line at every whole world unit from -s to
+// s) or the tick marks on both axes. Fails, with at most the axes drawn, when a grid position
+// cannot be computed (a scale of 0).
+DrawResult drawFrame(DrawingSurface &surface, const FrameMapping &frame, bool grid);

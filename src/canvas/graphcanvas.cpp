@@ -1,0 +1,62 @@
+#include "canvas/graphcanvas.h"
+
+#include "canvas/twips.h"
+
+#include <QPainter>
+#include <QPalette>
+
+GraphCanvas::GraphCanvas(QWidget *parent)
+    : QWidget(parent), m_surface(palette().color(QPalette::Window),
+                                 palette().color(QPalette::ButtonText))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GraphCanvas::setSide(float twips)
+{
+    const int pixels = twipsToPixels(twips, logicalDpiX());
+    resize(pixels, pixels);
+    m_surface.setSize(twips, twips, logicalDpiX(), devicePixelRatioF());
+    update();
+}
+
+void GraphCanvas::Cls()
+{
+    m_surface.Cls();
+    update();
+}
+
+void GraphCanvas::Line(double x1, double y1, double x2, double y2)
+{
+    m_surface.Line(x1, y1, x2, y2);
+    update();
+}
+
+void GraphCanvas::PSet(double x, double y)
+{
+    m_surface.PSet(x, y);
+    update();
+}
+
+void GraphCanvas::ForeColor(const QColor &colour)
+{
+    m_surface.ForeColor(colour);
+}
+
+void GraphCanvas::FontSize(double points)
+{
+    m_surface.FontSize(points);
+}
+
+void GraphCanvas::Print(const QString &text)
+{
+    m_surface.Print(text);
+    update();
+}
+
+void GraphCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.drawImage(QPointF(0, 0), m_surface.image());
+}

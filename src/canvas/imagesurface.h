@@ -1,0 +1,33 @@
+#pragma once
+
+#include "canvas/paintersurface.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <memory>
+
+// A drawing surface kept in an image: what is drawn stays until Cls, and a window repaints it
+// from memory. The image has one pixel per device pixel, so it stays crisp on high-DPI screens.
+class ImageSurface : public PainterSurface
+{
+public:
+    ImageSurface(const QColor &background, const QColor &penColour);
+    ~ImageSurface() override;
+
+    // Gives the surface a size in twips; the image is made anew, cleared to the background.
+    void setSize(float widthTwips, float heightTwips, double dotsPerInch, double devicePixelRatio);
+
+    const QImage &image() const { return m_image; }
+
+    void Cls() override;
+    float Width() const override { return m_width; }
+    float Height() const override { return m_height; }
+
+private:
+    QColor m_background;
+    float m_width = 0;
+    float m_height = 0;
+    QImage m_image;
+    std::unique_ptr<QPainter> m_painter;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <vector>
+
+// One drawing operation as a surface performed it.
+struct DrawingOperation
+{
+    enum class Kind { Line, Point, Colour, Font, Text };
+
+    Kind kind = Kind::Line;
+    double x1 = 0; // Line: start; Point and Text: position
+    double y1 = 0;
+    double x2 = 0; // Line: end
+    double y2 = 0;
+    double fontSize = 0;
+    QColor colour;
+    QString text;
+
+    static DrawingOperation line(double x1, double y1, double x2, double y2);
+    static DrawingOperation point(double x, double y);
+    static DrawingOperation penColour(const QColor &colour);
+    static DrawingOperation font(double size);
+    static DrawingOperation printedText(double x, double y, const QString &text);
+
+    bool operator==(const DrawingOperation &) const = default;
+};
+
+// What a surface drew since it was last cleared: tests and the scenario runner read it.
+class OperationLog
+{
+public:
+    void clear() { m_operations.clear(); }
+    void add(const DrawingOperation &operation) { m_operations.push_back(operation); }
+
+    const std::vector<DrawingOperation> &operations() const { return m_operations; }
+    int count(DrawingOperation::Kind kind) const;
+    int lineCount() const { return count(DrawingOperation::Kind::Line); }
+    int pointCount() const { return count(DrawingOperation::Kind::Point); }
+
+private:
+    std::vector<DrawingOperation> m_operations;
+};

@@ -1,0 +1,71 @@
+#include "canvas/paintersurface.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+PainterSurface::PainterSurface(const QColor &penColour) : m_penColour(penColour) {}
+
+void PainterSurface::attachPainter(QPainter *painter, double deviceUnitsPerTwip, double penWidth)
+{
+    m_painter = painter;
+    m_unitsPerTwip = deviceUnitsPerTwip;
+    m_penWidth = penWidth;
+    m_painter->setRenderHint(QPainter::Antialiasing, false);
+    m_painter->setFont(m_font);
+    applyPen();
+}
+
+QPointF PainterSurface::toDevice(double x, double y) const
+{
+    return {x * m_unitsPerTwip, y * m_unitsPerTwip};
+}
+
+void PainterSurface::applyPen()
+{
+    if (!m_painter)
+        return;
+    QPen pen(m_penColour);
+    pen.setWidthF(m_penWidth);
+    m_painter->setPen(pen);
+}
+
+void PainterSurface::Line(double x1, double y1, double x2, double y2)
+{
+    m_log.add(DrawingOperation::line(x1, y1, x2, y2));
+    if (m_painter)
+        m_painter->drawLine(toDevice(x1, y1), toDevice(x2, y2));
+}
+
+void PainterSurface::PSet(double x, double y)
+{
+    m_log.add(DrawingOperation::point(x, y));
+    if (m_painter)
+        m_painter->drawPoint(toDevice(x, y));
+}
+
+void PainterSurface::ForeColor(const QColor &colour)
+{
+    m_log.add(DrawingOperation::penColour(colour));
+    m_penColour = colour;
+    applyPen();
+}
+
+void PainterSurface::FontSize(double points)
+{
+    m_log.add(DrawingOperation::font(points));
+    m_font.setPointSizeF(points);
+    if (m_painter)
+        m_painter->setFont(m_font);
+}
+
+void PainterSurface::Print(const QString &text)
+{
+    m_log.add(DrawingOperation::printedText(m_currentX, m_currentY, text));
+    if (!m_painter)
+        return;
+    // Text is placed by the top of its line; the next Print starts one line lower at the left.
+    const QFontMetricsF metrics(m_font, m_painter->device());
+    m_painter->drawText(toDevice(m_currentX, m_currentY) + QPointF(0, metrics.ascent()), text);
+    m_currentX = 0;
+    m_currentY += metrics.height() / m_unitsPerTwip;
+}

@@ -1,0 +1,74 @@
+#include "canvas/printersurface.h"
+
+#include "canvas/paintersurface.h"
+#include "canvas/twips.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+namespace {
+
+// The printer as a drawing surface: twips from the top-left of the printable area.
+class PrinterSurface : public PainterSurface
+{
+public:
+    PrinterSurface(QPrinter &printer, QPainter &painter)
+        : PainterSurface(Qt::black), m_printer(printer)
+    {
+        const double dotsPerInch = printer.resolution();
+        attachPainter(&painter, dotsPerInch / twipsPerInch, dotsPerInch / 96);
+    }
+
+    // Nothing on paper can be cleared.
+    void Cls() override {}
+    float Width() const override { return float(pixelsToTwips(pageRect().width(), dpi())); }
+    float Height() const override { return float(pixelsToTwips(pageRect().height(), dpi())); }
+
+private:
+    double dpi() const { return m_printer.resolution(); }
+    QRectF pageRect() const { return m_printer.pageRect(QPrinter::DevicePixel); }
+
+    QPrinter &m_printer;
+};
+
+void replay(const OperationLog &page, DrawingSurface &surface)
+{
+    using Kind = DrawingOperation::Kind;
+    for (const DrawingOperation &op : page.operations()) {
+        switch (op.kind) {
+        case Kind::Line:
+            surface.Line(op.x1, op.y1, op.x2, op.y2);
+            break;
+        case Kind::Point:
+            surface.PSet(op.x1, op.y1);
+            break;
+        case Kind::Colour:
+            surface.ForeColor(op.colour);
+            break;
+        case Kind::Font:
+            surface.FontSize(op.fontSize);
+            break;
+        case Kind::Text:
+            surface.CurrentX(op.x1);
+            surface.CurrentY(op.y1);
+            surface.Print(op.text);
+            break;
+        }
+    }
+}
+
+} // namespace
+
+bool sendToPrinter(QPrinter &printer, const PrintJob &job)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    for (std::size_t page = 0; page < job.size(); ++page) {
+        if (page > 0)
+            printer.newPage();
+        PrinterSurface surface(printer, painter);
+        replay(job[page], surface);
+    }
+    return painter.end();
+}

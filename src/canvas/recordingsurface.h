@@ -1,0 +1,32 @@
+#pragma once
+
+#include "canvas/drawingsurface.h"
+#include "canvas/operationlog.h"
+
+// A surface of a given size that only records what is drawn on it.
+class RecordingSurface : public DrawingSurface
+{
+public:
+    RecordingSurface(float width, float height) : m_width(width), m_height(height) {}
+
+    void Cls() override { m_log.clear(); }
+    void Line(double x1, double y1, double x2, double y2) override;
+    void PSet(double x, double y) override;
+    void ForeColor(const QColor &colour) override;
+    float Width() const override { return m_width; }
+    float Height() const override { return m_height; }
+    void FontSize(double points) override;
+    void CurrentX(double x) override { m_currentX = x; }
+    void CurrentY(double y) override { m_currentY = y; }
+    void Print(const QString &text) override;
+
+    const OperationLog &log() const { return m_log; }
+
+private:
+    float m_width;
+    float m_height;
+    double m_currentX = 0;
+    double m_currentY = 0;
+    double m_fontSize = 8;
+    OperationLog m_log;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+// Positions and sizes are designed in twips (1/1440 inch); the screen counts logical pixels.
+inline constexpr double twipsPerInch = 1440;
+
+inline int twipsToPixels(double twips, double dotsPerInch)
+{
+    const double pixels = twips * dotsPerInch / twipsPerInch;
+    return static_cast<int>(pixels < 0 ? pixels - 0.5 : pixels + 0.5);
+}
+
+inline double pixelsToTwips(double pixels, double dotsPerInch)
+{
+    return pixels * twipsPerInch / dotsPerInch;
+}

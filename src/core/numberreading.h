@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringView>
+
+// Reads the number at the start of a text the way every text box of the program is read:
+// blanks, tabs and line feeds are skipped wherever they stand; then an optional sign, digits with
+// at most one period and an optional exponent (E or D, optional sign, digits) are read as far as
+// they go, and the rest is ignored. "&H" and "&O" introduce a hexadecimal or octal whole number.
+// A text with no leading number reads as 0. The result is always a finite double.
+double readNumber(QStringView text);

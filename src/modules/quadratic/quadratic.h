@@ -1,0 +1,77 @@
+#pragma once
+
+#include "canvas/drawresult.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+class DrawingSurface;
+
+// The five prescriptions of a parabola, in the order of the window's list.
+enum class Prescription { AX2 = 0, AX2PlusQ = 1, AXMinusP2 = 2, AXMinusP2PlusQ = 3, Standard = 4 };
+
+// The five coefficients as read from their text boxes. Every prescription reads only those it
+// names.
+struct QuadraticCoefficients
+{
+    double a = 0;
+    double b = 0;
+    double c = 0;
+    double p = 0;
+    double q = 0;
+};
+
+// f(x) of prescription k, computed as written (a·x·x, a·(x − p)·(x − p) + q, ...).
+double f(Prescription k, const QuadraticCoefficients &coefficients, double x);
+
+// The discriminant b·b − (4·a)·c.
+double discriminant(const QuadraticCoefficients &coefficients);
+
+// The standard form's b and c from the vertex form a, p, q.
+struct StandardForm
+{
+    double b;
+    double c;
+};
+StandardForm verander_b_c(double a, double p, double q);
+
+// The vertex form's p and q from the standard form a, b, c (a must not be zero).
+struct VertexForm
+{
+    double p;
+    double q;
+};
+VertexForm verander_p_q(double a, double b, double c);
+
+// The text that the box of a holds before the vertex form is derived from it: a text that reads
+// as zero ("0", "0.0", "00", an empty box) becomes "0.01", so that no division by zero happens;
+// any other text is kept.
+QString nonZeroCoefficientText(QStringView aText);
+
+// One row of the table of values: 43 characters and CR LF. Both numbers are formatted
+// "###0.000" with the locale's decimal separator and padded on the left to 11 characters (a
+// longer number is written unpadded), then the sign of yd: "+", "-" or "0".
+QString lijn(double xd, double yd, const QLocale &locale = QLocale::system());
+
+// The points of the table of values and sign table of prescription k, in the order they are
+// written: the eleven whole numbers from Int(p − 5), with the zeros and the vertex inserted
+// where they fall strictly between two of them.
+struct TablePoint
+{
+    double x;
+    double y;
+};
+struct ValueTable
+{
+    std::vector<TablePoint> points;
+    bool failed = false; // a value could not be computed; the points before it are kept
+};
+ValueTable valueTable(Prescription k, const QuadraticCoefficients &coefficients);
+
+// Draws the coordinate frame and the parabola of prescription k at scale s on the surface, by
+// the standard sampling. Never clears the surface.
+DrawResult teken(DrawingSurface &surface, double s, bool grid, Prescription k,
+                 const QuadraticCoefficients &coefficients);

@@ -1,0 +1,34 @@
+#include "canvas/graphcanvas.h"
+
+#include <QPalette>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(GraphCanvas, KeepsWhatIsDrawnUntilCleared)
+{
+    GraphCanvas canvas;
+    canvas.setSide(6135);
+    EXPECT_EQ(canvas.Width(), 6135);
+    EXPECT_EQ(canvas.width(), 409);
+
+    const QColor background = canvas.palette().color(QPalette::Window);
+    canvas.Line(0, 3000, 6000, 3000);
+    canvas.PSet(1500, 1500);
+    EXPECT_EQ(canvas.log().lineCount(), 1);
+    EXPECT_EQ(canvas.log().pointCount(), 1);
+    EXPECT_NE(canvas.image().pixelColor(200, 200), background);
+    EXPECT_NE(canvas.image().pixelColor(100, 100), background);
+
+    canvas.Cls();
+    EXPECT_TRUE(canvas.log().operations().empty());
+    EXPECT_EQ(canvas.image().pixelColor(200, 200), background);
+
+    canvas.Line(0, 0, 6000, 6000);
+    canvas.setSide(3000);
+    EXPECT_TRUE(canvas.log().operations().empty());
+    EXPECT_EQ(canvas.Height(), 3000);
+}
+
+} // namespace

@@ -1,0 +1,45 @@
+# Shared by ./run and ./test: installs the Debian packages the build needs when they are missing,
+# then configures and builds the tree in build/ (incrementally after the first time).
+
+QUILLOR_PACKAGES=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2)
+
+quillor_missing_packages() {
+    local missing=()
+    for package in "${QUILLOR_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$package")
+    done
+    echo "${missing[@]}"
+}
+
+quillor_install_packages() {
+    local missing
+    missing=$(quillor_missing_packages)
+    [ -z "$missing" ] && return 0
+    echo "Installing the packages Quillor needs: $missing"
+    local runner=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            runner=(sudo)
+        else
+            echo "Quillor needs these Debian packages: $missing" >&2
+            echo "Install them as root: apt-get install $missing" >&2
+            return 1
+        fi
+    fi
+    if ! { "${runner[@]}" apt-get update -qq \
+           && DEBIAN_FRONTEND=noninteractive "${runner[@]}" apt-get install -y -qq $missing; }; then
+        echo "Could not install the packages Quillor needs: $missing" >&2
+        echo "Install them as root: apt-get install $missing" >&2
+        return 1
+    fi
+}
+
+quillor_build() {
+    local root=$1
+    shift
+    if [ ! -f "$root/build/CMakeCache.txt" ]; then
+        cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    fi
+    cmake --build "$root/build" -j "$(nproc)" "$@"
+}
