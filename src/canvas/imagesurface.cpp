@@ -32,7 +32,7 @@ void ImageSurface::setSize(float widthTwips, float heightTwips, double dotsPerIn
     m_image.setDotsPerMeterY(dotsPerMeter);
     m_image.fill(m_background);
     m_painter = std::make_unique<QPainter>(&m_image);
-    attachPainter(m_painter.get(), pixelsPerTwip, 1);
+    attachPainter(m_painter.get(), pixelsPerTwip, 0);
     resetLog();
 }
 

@@ -27,8 +27,7 @@ protected:
     explicit PainterSurface(const QColor &penColour);
 
     // Starts drawing with a painter that is active on the device: its units per twip, and the
-    // pen width in its units (one pixel of a 96-dpi screen, so lines look alike on screen and
-    // paper).
+    // pen width in its units (0 for the thinnest line the device draws).
     void attachPainter(QPainter *painter, double deviceUnitsPerTwip, double penWidth);
     void resetLog() { m_log.clear(); }
 

@@ -16,6 +16,7 @@ public:
         : PainterSurface(Qt::black), m_printer(printer)
     {
         const double dotsPerInch = printer.resolution();
+        // A hairline on a fine printer is too faint: the pen is one pixel of a 96-dpi screen.
         attachPainter(&painter, dotsPerInch / twipsPerInch, dotsPerInch / 96);
     }
 
