@@ -6,7 +6,7 @@
 #include <QPalette>
 
 GraphCanvas::GraphCanvas(QWidget *parent)
-    : QWidget(parent), m_surface(palette().color(QPalette::Window),
+    : QWidget(parent), m_surface(palette().color(QPalette::Base),
                                  palette().color(QPalette::ButtonText))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -57,6 +57,6 @@ void GraphCanvas::Print(const QString &text)
 void GraphCanvas::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.drawImage(QPointF(0, 0), m_surface.image());
 }

@@ -5,7 +5,8 @@
 
 #include <QWidget>
 
-// The square graph canvas of a module window (Picture1): a drawing surface kept in an image, so
+// The square graph canvas of a module window (Picture1), on the system window-background colour
+// (the palette's base): a drawing surface kept in an image, so
 // that what is drawn stays until it is cleared and every repaint comes from memory.
 class GraphCanvas : public QWidget, public DrawingSurface
 {

@@ -13,7 +13,7 @@ TEST(GraphCanvas, KeepsWhatIsDrawnUntilCleared)
     EXPECT_EQ(canvas.Width(), 6135);
     EXPECT_EQ(canvas.width(), 409);
 
-    const QColor background = canvas.palette().color(QPalette::Window);
+    const QColor background = canvas.palette().color(QPalette::Base);
     canvas.Line(0, 3000, 6000, 3000);
     canvas.PSet(1500, 1500);
     EXPECT_EQ(canvas.log().lineCount(), 1);
