@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace {
@@ -67,10 +68,12 @@ void Fst::Form_Load()
     List1->setCurrentRow(0);
 }
 
-void Fst::mousePressEvent(QMouseEvent *event)
+// A click on the window's background, not on a control: the left button let go over it.
+void Fst::mouseReleaseEvent(QMouseEvent *event)
 {
-    QWidget::mousePressEvent(event);
-    Form_Click();
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Form_Click();
 }
 
 void Fst::closeEvent(QCloseEvent *event)

@@ -1,0 +1,101 @@
+#include "scriptedprompts.h"
+#include "scriptedrandomsource.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+PrintJob onePageJob()
+{
+    DrawingOperation line;
+    line.x2 = 1000;
+    line.y2 = 1000;
+    OperationLog page;
+    page.add(line);
+    return {page};
+}
+
+TEST(ScriptedPrompts, AnswersInputBoxesInTheOrderQueued)
+{
+    ScriptedPrompts prompts;
+    prompts.queueAnswer(QStringLiteral("first"));
+    prompts.queueAnswer(std::nullopt);
+    prompts.queueAnswer(QString());
+
+    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Identity:")), QStringLiteral("first"));
+    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Identity:")), std::nullopt);
+    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Identity:")), QString());
+    EXPECT_EQ(prompts.takeFailure(), std::nullopt);
+}
+
+TEST(ScriptedPrompts, AnInputBoxWithNothingQueuedFailsOnce)
+{
+    ScriptedPrompts prompts;
+    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Identity:")), std::nullopt);
+    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Name:")), std::nullopt);
+
+    // The first failure is the one reported; reading it clears it.
+    EXPECT_EQ(prompts.takeFailure(),
+              QStringLiteral("an input box asked \"Identity:\" with no answer queued"));
+    EXPECT_EQ(prompts.takeFailure(), std::nullopt);
+}
+
+TEST(ScriptedPrompts, RecordsMessagesUntilTaken)
+{
+    ScriptedPrompts prompts;
+    prompts.message(nullptr, QStringLiteral("No access"));
+    prompts.message(nullptr, QStringLiteral("Division by zero"), QStringLiteral("Fout"));
+
+    const QList<ScriptedPrompts::Message> messages = prompts.takeMessages();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0].title, defaultMessageTitle());
+    EXPECT_EQ(messages[0].text, QStringLiteral("No access"));
+    EXPECT_EQ(messages[1].title, QStringLiteral("Fout"));
+    EXPECT_TRUE(prompts.takeMessages().isEmpty());
+}
+
+TEST(ScriptedPrompts, PrintsToTheQueuedPdfFile)
+{
+    QTemporaryDir directory;
+    const QString path = directory.filePath(QStringLiteral("graph.pdf"));
+    ScriptedPrompts prompts;
+    prompts.queuePrinter(path);
+
+    EXPECT_TRUE(prompts.print(nullptr, onePageJob()));
+    EXPECT_GT(QFileInfo(path).size(), 0);
+    ASSERT_TRUE(prompts.lastJob());
+    ASSERT_EQ(prompts.lastJob()->size(), 1u);
+    EXPECT_EQ(prompts.lastJob()->front().operations(), onePageJob().front().operations());
+    EXPECT_EQ(prompts.takeFailure(), std::nullopt);
+}
+
+TEST(ScriptedPrompts, APrintWithoutPrinterOrWritableFileFails)
+{
+    ScriptedPrompts prompts;
+    EXPECT_FALSE(prompts.print(nullptr, onePageJob()));
+    EXPECT_EQ(prompts.takeFailure(), QStringLiteral("a print job came with no printer queued"));
+
+    prompts.queuePrinter(QStringLiteral("/nonexistent-directory/graph.pdf"));
+    EXPECT_FALSE(prompts.print(nullptr, onePageJob()));
+    EXPECT_EQ(prompts.takeFailure(),
+              QStringLiteral("cannot write the PDF file \"/nonexistent-directory/graph.pdf\""));
+    EXPECT_FALSE(prompts.lastJob());
+}
+
+TEST(ScriptedRandomSource, GivesTheQueuedDrawsThenTheStandardSequence)
+{
+    ScriptedRandomSource scripted;
+    StandardRandomSource standard;
+    scripted.queue(0.25f);
+    scripted.queue(0.75f);
+
+    EXPECT_EQ(scripted.next(), 0.25f);
+    EXPECT_EQ(scripted.next(), 0.75f);
+    for (int draw = 0; draw < 3; ++draw)
+        EXPECT_EQ(scripted.next(), standard.next());
+}
+
+} // namespace

@@ -1,0 +1,51 @@
+#include "textformat.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+struct NumberRow
+{
+    const char *name;
+    double value;
+    const char *expected;
+};
+
+class FormatNumberTest : public testing::TestWithParam<NumberRow>
+{
+};
+
+TEST_P(FormatNumberTest, IsShortestPlainDecimal)
+{
+    EXPECT_EQ(formatNumber(GetParam().value).toStdString(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FormatNumberTest,
+    testing::Values(NumberRow{"Fraction", 3062.5, "3062.5"},
+                    NumberRow{"NegativeWhole", -2000, "-2000"},
+                    NumberRow{"NoBinaryNoise", 0.1, "0.1"},
+                    NumberRow{"SumKeepsItsDigits", 0.1 + 0.2, "0.30000000000000004"},
+                    NumberRow{"LargeWithoutExponent", 1e20, "100000000000000000000"},
+                    NumberRow{"SmallWithoutExponent", -1.5e-7, "-0.00000015"},
+                    NumberRow{"NegativeZero", -0.0, "0"},
+                    NumberRow{"Infinity", std::numeric_limits<double>::infinity(), "inf"}),
+    [](const testing::TestParamInfo<NumberRow> &info) { return std::string(info.param.name); });
+
+TEST(FormatNumber, ShortensFloatsAsFloats)
+{
+    EXPECT_EQ(formatNumber(0.1f), QStringLiteral("0.1"));
+    EXPECT_EQ(formatNumber(6135.0f), QStringLiteral("6135"));
+}
+
+TEST(Quoted, EscapesWhatWouldBreakTheWord)
+{
+    EXPECT_EQ(quoted(QString()), QStringLiteral("\"\""));
+    EXPECT_EQ(quoted(QStringLiteral("a \"b\" \\ c")), QStringLiteral("\"a \\\"b\\\" \\\\ c\""));
+    EXPECT_EQ(quoted(QStringLiteral("1\r\n2\t3")), QStringLiteral("\"1\\r\\n2\\t3\""));
+    EXPECT_EQ(quoted(QStringLiteral("één")), QStringLiteral("\"één\""));
+}
+
+} // namespace

@@ -1,0 +1,2 @@
+expect Fst "Quillor"
+expect Fst.Command1 "&Start"

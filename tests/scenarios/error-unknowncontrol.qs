@@ -1,0 +1,2 @@
+click Fst.Command1
+text Fd.Text9

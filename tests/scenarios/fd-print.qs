@@ -1,0 +1,15 @@
+# Printing the parabola on one page, from the boxes as they are.
+click Fst.Command1
+printer fd-page.pdf
+click Fd.Prt
+printed
+messages
+canvas Fd
+# No printer is queued for this press: a job sent to the printer would fail the script.
+echo "the boxes are printed without bringing the forms in line"
+select Fd.List1 4
+type Fd.Text4 1E306
+type Fd.Text2 1E306
+click Fd.Prt
+messages
+text Fd.Text5

@@ -1,0 +1,35 @@
+# The identity gate in front of the editor: pw.txt has two lines ending in CR LF, and only its
+# last line, exactly as written, opens the module. Every refusal leaves the start window as it is.
+answer "first line"
+click Fst.Command3
+messages
+windows
+
+answer "secret word"
+click Fst.Command3
+messages
+
+answer "Secret Word "
+click Fst.Command3
+messages
+
+# Cancel counts as the empty identity.
+cancel
+click Fst.Command3
+messages
+windows
+
+select Fst.List1 6
+answer "Secret Word"
+click Fst.Command3
+messages
+windows
+text Fa
+
+# Back in the start window the gate asks again.
+click Fa.Command3
+windows
+answer "first line"
+click Fst.Command3
+messages
+windows

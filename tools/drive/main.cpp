@@ -1,0 +1,95 @@
+// quillor-drive: starts the program as its own main does, with scripted prompts and a scripted
+// random source, and runs a script of user actions and queries against its windows.
+
+#include "commands.h"
+#include "platformwarnings.h"
+#include "scriptedprompts.h"
+#include "scriptedrandomsource.h"
+#include "scripterror.h"
+
+#include "app/application.h"
+#include "app/interfacefont.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+namespace {
+
+// Exit status when the runner could not start: bad options, an unreadable script.
+constexpr int startFailure = 2;
+
+// Runs the script line by line until its end, the first failing line, or the end of the program.
+int runScript(QTextStream &script, Commands &commands, const Application &quillor)
+{
+    QTextStream errors(stderr);
+    QString line;
+    for (int number = 1; script.readLineInto(&line); ++number) {
+        try {
+            commands.run(line);
+        } catch (const ScriptError &error) {
+            errors << "line " << number << ": " << error.reason() << '\n';
+            return 1;
+        }
+        if (quillor.hasEnded())
+            break;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    dropPlatformLimitationWarnings();
+    QApplication app(argc, argv);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Runs a script of user actions and queries against the program's windows."));
+    parser.addHelpOption();
+    const QCommandLineOption dirOption(
+        QStringLiteral("dir"), QStringLiteral("Run the program in <dir>."), QStringLiteral("dir"));
+    parser.addOption(dirOption);
+    parser.addPositionalArgument(QStringLiteral("script"),
+                                 QStringLiteral("The script; standard input when not given."),
+                                 QStringLiteral("[script]"));
+    QTextStream errors(stderr);
+    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
+        errors << (parser.errorText().isEmpty() ? QStringLiteral("more than one script given")
+                                                : parser.errorText())
+               << '\n';
+        return startFailure;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp();
+
+    // The script is opened before the directory changes, so a relative path means what it says.
+    QFile scriptFile(parser.positionalArguments().value(0));
+    const bool opened = parser.positionalArguments().isEmpty()
+                            ? scriptFile.open(stdin, QIODevice::ReadOnly)
+                            : scriptFile.open(QIODevice::ReadOnly);
+    if (!opened) {
+        errors << "cannot read the script " << scriptFile.fileName() << '\n';
+        return startFailure;
+    }
+    if (parser.isSet(dirOption) && !QDir::setCurrent(parser.value(dirOption))) {
+        errors << "cannot change to the directory " << parser.value(dirOption) << '\n';
+        return startFailure;
+    }
+
+    applyInterfaceFont();
+    ScriptedPrompts prompts;
+    ScriptedRandomSource random;
+    Application quillor(prompts, random);
+    quillor.start();
+
+    QTextStream out(stdout);
+    Commands commands(quillor, prompts, random, out);
+    QTextStream script(&scriptFile);
+    return runScript(script, commands, quillor);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/prompts.h"
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+#include <optional>
+#include <utility>
+
+// The prompts of a scripted run: message boxes are recorded, input boxes take the answers the
+// script queued, and print jobs go to the PDF files it queued. Nothing modal is ever shown.
+//
+// A prompt that finds nothing queued cannot stop the handler that raised it, so it records the
+// failure and gives the handler the answer of a cancelled dialog; the runner fails the line once
+// the handler has returned.
+class ScriptedPrompts : public Prompts
+{
+public:
+    struct Message
+    {
+        QString title;
+        QString text;
+    };
+
+    void message(QWidget *parent, const QString &text, const QString &title = {}) override;
+    std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title = {},
+                                 const QString &defaultText = {}) override;
+    bool print(QWidget *parent, const PrintJob &job) override;
+
+    // The next input box gets this answer; std::nullopt is Cancel.
+    void queueAnswer(const std::optional<QString> &answer) { m_answers.push_back(answer); }
+    // The next print job is written to this PDF file.
+    void queuePrinter(const QString &pdfPath) { m_printers.push_back(pdfPath); }
+
+    // The messages shown since the last call, which forgets them.
+    QList<Message> takeMessages();
+
+    // The last job sent to a printer.
+    const std::optional<PrintJob> &lastJob() const { return m_lastJob; }
+
+    // Why the last prompt could not be answered, if it could not; cleared by reading it.
+    std::optional<QString> takeFailure();
+
+private:
+    void fail(const QString &reason);
+
+    QList<Message> m_messages;
+    std::deque<std::optional<QString>> m_answers;
+    std::deque<QString> m_printers;
+    std::optional<PrintJob> m_lastJob;
+    std::optional<QString> m_failure;
+};

@@ -1,0 +1,10 @@
+#include "scriptedrandomsource.h"
+
+float ScriptedRandomSource::next()
+{
+    if (m_queued.empty())
+        return m_standard.next();
+    const float value = m_queued.front();
+    m_queued.pop_front();
+    return value;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <utility>
+
+// Why a script line failed. Thrown by the runner's parts and reported with the line number.
+class ScriptError
+{
+public:
+    explicit ScriptError(QString reason) : m_reason(std::move(reason)) {}
+
+    const QString &reason() const { return m_reason; }
+
+private:
+    QString m_reason;
+};
