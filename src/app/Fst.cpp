@@ -128,8 +128,7 @@ void Fst::Command3_Click()
 {
     const QString identity =
         m_application.prompts().input(this, QStringLiteral("Identity:")).value_or(QString());
-    const std::optional<QStringList> lines =
-        readTextLines(QDir::current().filePath(identityFile));
+    const std::optional<QStringList> lines = readTextLines(QDir::current().filePath(identityFile));
     if (!lines) {
         m_application.prompts().message(this, cannotReadMessage(identityFile));
         return;

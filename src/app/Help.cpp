@@ -6,7 +6,8 @@
 #include <QCloseEvent>
 #include <QPushButton>
 
-Help::Help() : Text1(new MultiLineTextBox(this)), Command1(new QPushButton(QStringLiteral("&Shut"), this))
+Help::Help()
+    : Text1(new MultiLineTextBox(this)), Command1(new QPushButton(QStringLiteral("&Shut"), this))
 {
     setObjectName(QStringLiteral("Help"));
     setWindowTitle(QStringLiteral("Information"));

@@ -8,8 +8,7 @@
 
 namespace {
 
-template <typename Control>
-Control *named(Control *control, const char *name)
+template <typename Control> Control *named(Control *control, const char *name)
 {
     control->setObjectName(QLatin1String(name));
     return control;

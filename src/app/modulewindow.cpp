@@ -19,8 +19,7 @@ ModuleWindow::ModuleWindow(ModuleContext &context, const QString &name, const QS
                            const DesignSize &design, ScaleRule scaleRule, QWidget *parent)
     : QWidget(parent), m_context(context), Picture1(new GraphCanvas(this)),
       Text1(makeTextBox(this, "Text1")), VScroll1(makeSlider(this, "VScroll1")),
-      Check1(new QCheckBox(QStringLiteral("Grid"), this)), m_design(design),
-      m_scaleRule(scaleRule)
+      Check1(new QCheckBox(QStringLiteral("Grid"), this)), m_design(design), m_scaleRule(scaleRule)
 {
     setObjectName(name);
     setWindowTitle(caption);

@@ -16,7 +16,11 @@ class QScrollBar;
 // How a window's scale slider turns its position into the scale: the quadratic function's slider
 // gives maximum + 1 - position, the other graph windows' minimum + 9 - position. Either way the
 // scale grows as the thumb moves up.
-enum class ScaleRule { MaximumPlusOne, MinimumPlusNine };
+enum class ScaleRule
+{
+    MaximumPlusOne,
+    MinimumPlusNine
+};
 
 // What every module window shares: the square canvas that follows the window's size, the scale
 // slider and text box, the "Grid" check box, the way back to the start window, and printing the

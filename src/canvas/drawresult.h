@@ -2,4 +2,8 @@
 
 // How a drawing ended: complete, or stopped at its first arithmetic failure (what was drawn
 // before the failure stays drawn).
-enum class DrawResult { Complete, Failed };
+enum class DrawResult
+{
+    Complete,
+    Failed
+};

@@ -17,8 +17,7 @@ constexpr double largestScaleWithUnits = 1000;
 
 // Runs body(j) for j = -s, -s + 1, ... while j <= s, with the bounds taken once, as long as the
 // body succeeds.
-template <typename Body>
-DrawResult forEachWholeUnit(double s, Body body)
+template <typename Body> DrawResult forEachWholeUnit(double s, Body body)
 {
     if (s > largestScaleWithUnits)
         return DrawResult::Complete;

@@ -6,8 +6,8 @@
 #include <QPalette>
 
 GraphCanvas::GraphCanvas(QWidget *parent)
-    : QWidget(parent), m_surface(palette().color(QPalette::Base),
-                                 palette().color(QPalette::ButtonText))
+    : QWidget(parent),
+      m_surface(palette().color(QPalette::Base), palette().color(QPalette::ButtonText))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

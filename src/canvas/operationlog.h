@@ -8,7 +8,14 @@
 // One drawing operation as a surface performed it.
 struct DrawingOperation
 {
-    enum class Kind { Line, Point, Colour, Font, Text };
+    enum class Kind
+    {
+        Line,
+        Point,
+        Colour,
+        Font,
+        Text
+    };
 
     Kind kind = Kind::Line;
     double x1 = 0; // Line: start; Point and Text: position

@@ -22,7 +22,12 @@ struct CurveSample
 };
 
 // What the pen does at a sample: nothing, set the single point, or join from the previous one.
-enum class PenAction { Skip, Point, Line };
+enum class PenAction
+{
+    Skip,
+    Point,
+    Line
+};
 using PenRule = std::function<PenAction(const CurveSample &)>;
 
 // The usual rule: the first sample and every clamped sample are only set, so that no stroke
@@ -40,7 +45,8 @@ struct SamplingOptions
 // samples. f returns a value that is not computable (an infinity or NaN) where it fails; the
 // drawing then stops at that sample with what was drawn before it left in place.
 DrawResult sampleCurve(DrawingSurface &surface, const FrameMapping &frame,
-                       const std::function<double(double x)> &f, const SamplingOptions &options = {});
+                       const std::function<double(double x)> &f,
+                       const SamplingOptions &options = {});
 
 // The coordinate frame and one curve by the standard sampling: a plain graph, as the simpler
 // modules plot and print it.

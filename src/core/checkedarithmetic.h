@@ -12,8 +12,7 @@ inline bool computable(double value)
     return std::isfinite(value);
 }
 
-template <typename... Rest>
-bool computable(double first, Rest... rest)
+template <typename... Rest> bool computable(double first, Rest... rest)
 {
     return computable(first) && computable(rest...);
 }

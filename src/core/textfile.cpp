@@ -12,7 +12,8 @@ QStringList splitLines(const QString &text)
         if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
             lines.append(line);
             line.clear();
-            if (ch == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            if (ch == QLatin1Char('\r') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
         } else {
             line.append(ch);

@@ -10,7 +10,8 @@ using Kind = DrawingOperation::Kind;
 
 constexpr float designSide = 6135;
 
-std::vector<DrawingOperation> framed(double s, bool grid, DrawResult expected = DrawResult::Complete)
+std::vector<DrawingOperation> framed(double s, bool grid,
+                                     DrawResult expected = DrawResult::Complete)
 {
     RecordingSurface surface(designSide, designSide);
     EXPECT_EQ(drawFrame(surface, WorldFrame::onSurface(surface, s), grid), expected);

@@ -50,10 +50,10 @@ TEST(Sampling, ClampsFarSamplesAndOnlySetsThem)
         }
     }
     // The branch is joined right up to the border and beyond, within the clamp band.
-    const auto joinedAboveTop = std::count_if(parabola.ops.begin(), parabola.ops.end(),
-                                              [](const DrawingOperation &op) {
-                                                  return op.kind == Kind::Line && op.y2 < 0;
-                                              });
+    const auto joinedAboveTop =
+        std::count_if(parabola.ops.begin(), parabola.ops.end(), [](const DrawingOperation &op) {
+            return op.kind == Kind::Line && op.y2 < 0;
+        });
     EXPECT_GT(joinedAboveTop, 0);
 }
 
@@ -88,7 +88,8 @@ TEST(Sampling, TakesTheStepAndPenRuleOfTheModule)
     options.pen = [](const CurveSample &sample) {
         return sample.X == 0 ? PenAction::Skip : PenAction::Line;
     };
-    const Curve line = sampled(8, [](double x) { return -100 * x; }, options);
+    const Curve line = sampled(
+        8, [](double x) { return -100 * x; }, options);
     ASSERT_EQ(line.ops.size(), 153u); // X = 40 ... 6120, the first sample not drawn
     EXPECT_EQ(line.ops.front().x1, 0);
     EXPECT_EQ(line.ops.front().y1, -2000); // clamped samples are joined under this rule

@@ -21,8 +21,7 @@ namespace {
 const QString failureMessage = QStringLiteral("Error");
 
 // The caption of the table's frame doubles as its column header.
-const QString tableHeader =
-    QStringLiteral("     x                   y                      +/0/-");
+const QString tableHeader = QStringLiteral("     x                   y                      +/0/-");
 
 } // namespace
 
@@ -151,9 +150,8 @@ void Fd::wijzigen()
 
 void Fd::verander_b_c()
 {
-    const StandardForm form =
-        ::verander_b_c(readNumber(Text2->text()), readNumber(Text5->text()),
-                       readNumber(Text6->text()));
+    const StandardForm form = ::verander_b_c(readNumber(Text2->text()), readNumber(Text5->text()),
+                                             readNumber(Text6->text()));
     Text3->setText(numberText(form.b));
     Text4->setText(numberText(form.c));
 }
@@ -217,5 +215,6 @@ void Fd::prt_Click()
 {
     const Prescription k = prescription();
     const QuadraticCoefficients values = coefficients();
-    printGraph(1, [k, values](double x) { return f(k, values, x); }, failureMessage);
+    printGraph(
+        1, [k, values](double x) { return f(k, values, x); }, failureMessage);
 }

@@ -11,7 +11,14 @@
 class DrawingSurface;
 
 // The five prescriptions of a parabola, in the order of the window's list.
-enum class Prescription { AX2 = 0, AX2PlusQ = 1, AXMinusP2 = 2, AXMinusP2PlusQ = 3, Standard = 4 };
+enum class Prescription
+{
+    AX2 = 0,
+    AX2PlusQ = 1,
+    AXMinusP2 = 2,
+    AXMinusP2PlusQ = 3,
+    Standard = 4
+};
 
 // The five coefficients as read from their text boxes. Every prescription reads only those it
 // names.
