@@ -31,7 +31,7 @@ public:
 
     // The operations drawn since the last clear.
     const OperationLog &log() const { return m_surface.log(); }
-    const QImage &image() const { return m_surface.image(); }
+    const QImage &image() { return m_surface.image(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -33,11 +33,17 @@ void ImageSurface::setSize(float widthTwips, float heightTwips, double dotsPerIn
     m_image.fill(m_background);
     m_painter = std::make_unique<QPainter>(&m_image);
     attachPainter(m_painter.get(), pixelsPerTwip, 0);
-    resetLog();
+    forgetDrawing();
 }
 
 void ImageSurface::Cls()
 {
     m_image.fill(m_background);
-    resetLog();
+    forgetDrawing();
+}
+
+const QImage &ImageSurface::image()
+{
+    drawPendingLines();
+    return m_image;
 }

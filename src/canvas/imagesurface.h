@@ -18,7 +18,8 @@ public:
     // Gives the surface a size in twips; the image is made anew, cleared to the background.
     void setSize(float widthTwips, float heightTwips, double dotsPerInch, double devicePixelRatio);
 
-    const QImage &image() const { return m_image; }
+    // The picture, with every operation so far drawn on it.
+    const QImage &image();
 
     void Cls() override;
     float Width() const override { return m_width; }

@@ -29,16 +29,32 @@ void PainterSurface::applyPen()
     m_painter->setPen(pen);
 }
 
+void PainterSurface::drawPendingLines()
+{
+    if (m_painter && !m_pendingLines.empty())
+        m_painter->drawLines(m_pendingLines.data(), int(m_pendingLines.size()));
+    m_pendingLines.clear();
+}
+
+void PainterSurface::forgetDrawing()
+{
+    m_pendingLines.clear();
+    m_log.clear();
+}
+
 void PainterSurface::Line(double x1, double y1, double x2, double y2)
 {
+    constexpr std::size_t batchSize = 4096;
     m_log.add(DrawingOperation::line(x1, y1, x2, y2));
-    if (m_painter)
-        m_painter->drawLine(toDevice(x1, y1), toDevice(x2, y2));
+    m_pendingLines.emplace_back(toDevice(x1, y1), toDevice(x2, y2));
+    if (m_pendingLines.size() >= batchSize)
+        drawPendingLines();
 }
 
 void PainterSurface::PSet(double x, double y)
 {
     m_log.add(DrawingOperation::point(x, y));
+    drawPendingLines();
     if (m_painter)
         m_painter->drawPoint(toDevice(x, y));
 }
@@ -46,6 +62,7 @@ void PainterSurface::PSet(double x, double y)
 void PainterSurface::ForeColor(const QColor &colour)
 {
     m_log.add(DrawingOperation::penColour(colour));
+    drawPendingLines();
     m_penColour = colour;
     applyPen();
 }
@@ -53,6 +70,7 @@ void PainterSurface::ForeColor(const QColor &colour)
 void PainterSurface::FontSize(double points)
 {
     m_log.add(DrawingOperation::font(points));
+    drawPendingLines();
     m_font.setPointSizeF(points);
     if (m_painter)
         m_painter->setFont(m_font);
@@ -61,6 +79,7 @@ void PainterSurface::FontSize(double points)
 void PainterSurface::Print(const QString &text)
 {
     m_log.add(DrawingOperation::printedText(m_currentX, m_currentY, text));
+    drawPendingLines();
     if (!m_painter)
         return;
     // Text is placed by the top of its line; the next Print starts one line lower at the left.

@@ -4,6 +4,9 @@
 #include "canvas/operationlog.h"
 
 #include <QFont>
+#include <QLineF>
+
+#include <vector>
 
 class QPainter;
 
@@ -23,19 +26,25 @@ public:
 
     const OperationLog &log() const { return m_log; }
 
+    // Lines are drawn in batches, which is several times faster than one by one; this draws
+    // those still waiting. Any other operation draws them first, so the order is kept.
+    void drawPendingLines();
+
 protected:
     explicit PainterSurface(const QColor &penColour);
 
     // Starts drawing with a painter that is active on the device: its units per twip, and the
     // pen width in its units (0 for the thinnest line the device draws).
     void attachPainter(QPainter *painter, double deviceUnitsPerTwip, double penWidth);
-    void resetLog() { m_log.clear(); }
+    // Forgets the log and the lines not drawn yet: the device was cleared or made anew.
+    void forgetDrawing();
 
 private:
     QPointF toDevice(double x, double y) const;
     void applyPen();
 
     QPainter *m_painter = nullptr;
+    std::vector<QLineF> m_pendingLines;
     double m_unitsPerTwip = 1;
     double m_penWidth = 0;
     QColor m_penColour;

@@ -70,6 +70,7 @@ bool sendToPrinter(QPrinter &printer, const PrintJob &job)
             printer.newPage();
         PrinterSurface surface(printer, painter);
         replay(job[page], surface);
+        surface.drawPendingLines();
     }
     return painter.end();
 }
