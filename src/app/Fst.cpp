@@ -56,11 +56,6 @@ Fst::Fst(Application &application)
     Form_Load();
 }
 
-int Fst::selectedModule() const
-{
-    return List1->currentRow();
-}
-
 void Fst::Form_Load()
 {
     for (const ModuleEntry &entry : moduleRegistry())

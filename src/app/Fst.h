@@ -14,9 +14,6 @@ class Fst : public QWidget
 public:
     explicit Fst(Application &application);
 
-    // The module list's selected index, -1 when none is selected.
-    int selectedModule() const;
-
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

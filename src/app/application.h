@@ -26,8 +26,6 @@ public:
     // Creates and shows the start window, and nothing else.
     void start();
 
-    Fst *startWindow() const { return m_start.get(); }
-
     // The module window at a list index of the start window, created on first use.
     ModuleWindow *moduleWindow(int index);
 
