@@ -2,6 +2,7 @@
 
 #include "app/Fst.h"
 #include "app/Help.h"
+#include "app/interfacefont.h"
 #include "app/modulewindow.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@ Application::~Application() = default;
 
 void Application::start()
 {
+    applyInterfaceFont();
     m_start = std::make_unique<Fst>(*this);
     m_start->show();
 }

@@ -23,7 +23,7 @@ public:
     Application(Prompts &prompts, RandomSource &random);
     ~Application();
 
-    // Creates and shows the start window, and nothing else.
+    // Sets the interface font, then creates and shows the start window, and nothing else.
     void start();
 
     // The module window at a list index of the start window, created on first use.

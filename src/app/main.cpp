@@ -1,6 +1,5 @@
 #include "app/application.h"
 #include "app/dialogprompts.h"
-#include "app/interfacefont.h"
 #include "core/randomsource.h"
 
 #include <QApplication>
@@ -8,7 +7,6 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    applyInterfaceFont();
     DialogPrompts prompts;
     StandardRandomSource random;
     Application quillor(prompts, random);

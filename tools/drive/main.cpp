@@ -8,7 +8,6 @@
 #include "scripterror.h"
 
 #include "app/application.h"
-#include "app/interfacefont.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -82,7 +81,6 @@ int main(int argc, char **argv)
         return startFailure;
     }
 
-    applyInterfaceFont();
     ScriptedPrompts prompts;
     ScriptedRandomSource random;
     Application quillor(prompts, random);

@@ -1,7 +1,7 @@
 #include "useractions.h"
 
+#include "canvas/placement.h"
 #include "canvas/resizerule.h"
-#include "canvas/twips.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
@@ -54,8 +54,6 @@ void clickRow(QListWidget *list, int row)
 
 void resizeOuter(QWidget *window, double widthTwips, double heightTwips)
 {
-    const double clientWidth = std::max(0.0, widthTwips - designFrameWidth);
-    const double clientHeight = std::max(0.0, heightTwips - designFrameHeight);
-    window->resize(twipsToPixels(clientWidth, window->logicalDpiX()),
-                   twipsToPixels(clientHeight, window->logicalDpiY()));
+    resizeClientInTwips(window, std::max(0.0, widthTwips - designFrameWidth),
+                        std::max(0.0, heightTwips - designFrameHeight));
 }

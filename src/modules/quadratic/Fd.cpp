@@ -3,6 +3,7 @@
 #include "app/controls.h"
 #include "app/moduleregistry.h"
 #include "app/multilinetextbox.h"
+#include "app/prompts.h"
 #include "canvas/graphcanvas.h"
 #include "canvas/placement.h"
 #include "core/numberreading.h"
@@ -207,7 +208,8 @@ void Fd::Command5_Click()
     for (const TablePoint &point : table.points)
         rows += lijn(point.x, point.y);
     Text7->setText(rows);
-    reportFailure(table.failed ? DrawResult::Failed : DrawResult::Complete, failureMessage);
+    if (table.failed)
+        m_context.prompts.message(this, failureMessage);
 }
 
 // Prints what the boxes hold at the press, without bringing the forms in line first.
