@@ -28,7 +28,7 @@ void BM_GridAndCurveOnRecording(benchmark::State &state)
 void BM_GridAndCurveOnImage(benchmark::State &state)
 {
     const float side = float(state.range(0));
-    ImageSurface surface(Qt::white, Qt::black);
+    ImageSurface surface(Qt::white, QPalette());
     surface.setSize(side, side, 96, 1);
     for (auto _ : state) {
         surface.Cls();

@@ -1,7 +1,10 @@
 #include "canvas/imagesurface.h"
+#include "canvas/worldframe.h"
 #include "modules/quadratic/quadratic.h"
 
 #include <benchmark/benchmark.h>
+
+using namespace quadratic;
 
 namespace {
 
@@ -9,12 +12,13 @@ const QuadraticCoefficients fourteenRows{1, -1, -35.75, 0.5, -36};
 
 void BM_QuadraticPlotOnImage(benchmark::State &state)
 {
-    ImageSurface surface(Qt::white, Qt::black);
+    ImageSurface surface(Qt::white, QPalette());
     surface.setSize(6135, 6135, 96, 1);
     for (auto _ : state) {
         surface.Cls();
         benchmark::DoNotOptimize(
-            teken(surface, 8, true, Prescription::AXMinusP2PlusQ, fourteenRows));
+            teken(surface, WorldFrame::onSurface(surface, 8), true, Prescription::AXMinusP2PlusQ,
+                  fourteenRows));
     }
 }
 

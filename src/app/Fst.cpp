@@ -6,7 +6,6 @@
 #include "app/moduleregistry.h"
 #include "app/modulewindow.h"
 #include "app/prompts.h"
-#include "canvas/placement.h"
 #include "core/textfile.h"
 
 #include <QCloseEvent>
@@ -27,25 +26,19 @@ QString cannotReadMessage(const QString &fileName)
 
 } // namespace
 
-Fst::Fst(Application &application)
-    : m_application(application), List1(new QListWidget(this)),
-      Command1(makeButton(this, "Command1", QStringLiteral("&Select"))),
-      Command2(makeButton(this, "Command2", QStringLiteral("&End"))),
-      Command3(makeButton(this, "Command3", QStringLiteral("&Editor"))),
-      Command4(makeButton(this, "Command4", QStringLiteral("&Task"))),
-      Command5(makeButton(this, "Command5", QStringLiteral("&Info")))
+Fst::Fst(Application &application) : m_application(application)
 {
     setObjectName(QStringLiteral("Fst"));
     setWindowTitle(QStringLiteral("Quillor"));
     resizeClientInTwips(this, 4290, 1815);
 
-    List1->setObjectName(QStringLiteral("List1"));
-    placeInTwips(List1, 120, 120, 2415, 1620);
-    placeInTwips(Command1, 2640, 240, 735, 375);
-    placeInTwips(Command5, 3480, 240, 735, 375);
-    placeInTwips(Command4, 2640, 720, 735, 375);
-    placeInTwips(Command2, 3480, 720, 735, 375);
-    placeInTwips(Command3, 2640, 1200, 735, 375);
+    List1 = add<QListWidget>(this, "List1", {120, 120, 2415, 1620});
+    Command1 = add<QPushButton>(this, "Command1", {2640, 240, 735, 375}, QStringLiteral("&Select"));
+    Command5 = add<QPushButton>(this, "Command5", {3480, 240, 735, 375}, QStringLiteral("&Info"));
+    Command4 = add<QPushButton>(this, "Command4", {2640, 720, 735, 375}, QStringLiteral("&Task"));
+    Command2 = add<QPushButton>(this, "Command2", {3480, 720, 735, 375}, QStringLiteral("&End"));
+    Command3 = add<QPushButton>(this, "Command3", {2640, 1200, 735, 375}, QStringLiteral("&Editor"));
+    orderTabsByLayout(this);
 
     connect(Command1, &QPushButton::clicked, this, &Fst::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Fst::Command2_Click);
@@ -61,6 +54,7 @@ void Fst::Form_Load()
     for (const ModuleEntry &entry : moduleRegistry())
         List1->addItem(entry.listText);
     List1->setCurrentRow(0);
+    List1->setFocus();
 }
 
 // A click on the window's background, not on a control: the left button let go over it.
@@ -90,19 +84,25 @@ void Fst::Form_Click()
     m_application.prompts().message(this, text);
 }
 
+// The list's current row counts only while it is selected: a Ctrl+click can clear the selection
+// and leave the current row behind.
+bool Fst::moduleChosen() const
+{
+    const QListWidgetItem *item = List1->currentItem();
+    return item && item->isSelected();
+}
+
 void Fst::toonprog()
 {
-    const int index = List1->currentRow();
-    if (index < 0)
-        return;
-    ModuleWindow *window = m_application.moduleWindow(index);
+    ModuleWindow *window = m_application.moduleWindow(List1->currentRow());
     window->show();
     window->raise();
 }
 
 void Fst::Command1_Click()
 {
-    toonprog();
+    if (moduleChosen())
+        toonprog();
 }
 
 void Fst::Command2_Click()
@@ -114,6 +114,8 @@ void Fst::Command2_Click()
 // buttons. The task window takes its module and button set here once it exists.
 void Fst::Command4_Click()
 {
+    if (!moduleChosen())
+        return;
     hide();
     toonprog();
 }
@@ -133,6 +135,8 @@ void Fst::Command3_Click()
         m_application.prompts().message(this, QStringLiteral("No access"));
         return;
     }
+    if (!moduleChosen())
+        return;
     hide();
     toonprog();
 }

@@ -26,6 +26,7 @@ private:
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
+    bool moduleChosen() const;
     void toonprog();
 
     Application &m_application;

@@ -7,9 +7,20 @@
 
 #include <QCoreApplication>
 
-Application::Application(Prompts &prompts, RandomSource &random)
-    : m_prompts(prompts), m_moduleContext{prompts, random, [this] { showStartWindow(); }}
+Application::Application(Prompts &prompts, RandomSource &random, bool logCanvasOperations)
+    : m_prompts(prompts),
+      m_moduleContext{prompts, random, [this] { showStartWindow(); }, logCanvasOperations}
 {
+}
+
+QStringList Application::windowNames()
+{
+    QStringList modules;
+    for (const ModuleEntry &entry : moduleRegistry())
+        modules.append(entry.windowName);
+    modules.sort();
+    return QStringList{QStringLiteral("Fst")} + modules +
+           QStringList{QStringLiteral("editor"), QStringLiteral("Help")};
 }
 
 Application::~Application() = default;
@@ -24,8 +35,10 @@ void Application::start()
 ModuleWindow *Application::moduleWindow(int index)
 {
     std::unique_ptr<ModuleWindow> &window = m_modules.at(std::size_t(index));
-    if (!window)
-        window = createModuleWindow(index, m_moduleContext);
+    if (!window) {
+        const ModuleEntry &entry = moduleRegistry().at(std::size_t(index));
+        window = entry.create(m_moduleContext, entry);
+    }
     return window.get();
 }
 

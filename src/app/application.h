@@ -4,6 +4,7 @@
 #include "app/moduleregistry.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -20,7 +21,13 @@ class RandomSource;
 class Application
 {
 public:
-    Application(Prompts &prompts, RandomSource &random);
+    // With logCanvasOperations, every canvas keeps a log of what it drew since it was last
+    // cleared, for the scenario runner and tests.
+    Application(Prompts &prompts, RandomSource &random, bool logCanvasOperations = false);
+
+    // The names of the program's windows: the start window, the module windows in the order of
+    // their names, the task window and the information window.
+    static QStringList windowNames();
     ~Application();
 
     // Sets the interface font, then creates and shows the start window, and nothing else.

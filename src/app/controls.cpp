@@ -1,45 +1,34 @@
 #include "app/controls.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
-namespace {
-
-template <typename Control> Control *named(Control *control, const char *name)
+void giveKeyboardBehaviour(QWidget *control)
 {
-    control->setObjectName(QLatin1String(name));
-    return control;
+    if (auto *slider = qobject_cast<QScrollBar *>(control)) {
+        // The program's sliders move one unit per arrow key and per page key alike.
+        slider->setOrientation(Qt::Vertical);
+        slider->setSingleStep(1);
+        slider->setPageStep(1);
+        slider->setFocusPolicy(Qt::StrongFocus);
+    } else if (auto *button = qobject_cast<QPushButton *>(control)) {
+        button->setAutoDefault(true);
+        button->setFocusPolicy(Qt::StrongFocus);
+    } else if (auto *box = qobject_cast<QPlainTextEdit *>(control)) {
+        box->setTabChangesFocus(true);
+    }
 }
 
-} // namespace
-
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption)
+void setCaption(QWidget *control, const QString &caption)
 {
-    return named(new QPushButton(caption, parent), name);
-}
-
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption)
-{
-    return named(new QLabel(caption, parent), name);
-}
-
-QLineEdit *makeTextBox(QWidget *parent, const char *name)
-{
-    return named(new QLineEdit(parent), name);
-}
-
-QScrollBar *makeSlider(QWidget *parent, const char *name)
-{
-    auto *slider = named(new QScrollBar(Qt::Vertical, parent), name);
-    slider->setSingleStep(1);
-    slider->setPageStep(1);
-    return slider;
-}
-
-QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption)
-{
-    return named(new QGroupBox(caption, parent), name);
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(caption);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(caption);
+    else if (auto *frame = qobject_cast<QGroupBox *>(control))
+        frame->setTitle(caption);
 }

@@ -1,19 +1,31 @@
 #pragma once
 
-#include <QLatin1String>
+#include "app/placement.h"
+
 #include <QString>
 
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QScrollBar;
 class QWidget;
 
-// Controls as the windows create them: each named by its objectName, so that tests and the
-// scenario runner find it by that name.
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption);
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption);
-QLineEdit *makeTextBox(QWidget *parent, const char *name);
-QScrollBar *makeSlider(QWidget *parent, const char *name);
-QGroupBox *makeFrame(QWidget *parent, const char *name, const QString &caption);
+// Gives a control the keyboard behaviour users expect of its kind: sliders take the focus and
+// move with the arrow keys, Page Up/Down, Home and End; a focused button is pressed by Return as
+// well as Space; Tab leaves a multi-line text box instead of typing a tab into it.
+void giveKeyboardBehaviour(QWidget *control);
+
+// Sets the caption of a control that has one (a button, label, frame, check or option button).
+void setCaption(QWidget *control, const QString &caption);
+
+// Creates a control of a kind inside its parent (a frame or the window), names it so that tests
+// and the scenario runner find it, places it in twips and gives it its kind's keyboard behaviour:
+//   Command1 = add<QPushButton>(Frame1, "Command1", {120, 240, 615, 375}, u"&Plot"_s);
+template <typename Control>
+Control *add(QWidget *parent, const char *name, const TwipRect &place,
+             const QString &caption = {})
+{
+    auto *control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    if (!caption.isEmpty())
+        setCaption(control, caption);
+    placeInTwips(control, place);
+    giveKeyboardBehaviour(control);
+    return control;
+}

@@ -3,49 +3,37 @@
 #include "app/placeholderwindow.h"
 #include "modules/quadratic/Fd.h"
 
+namespace {
+
+template <typename Window>
+std::unique_ptr<ModuleWindow> build(ModuleContext &context, const ModuleEntry &entry)
+{
+    return std::make_unique<Window>(context, entry);
+}
+
+} // namespace
+
 const std::array<ModuleEntry, moduleCount> &moduleRegistry()
 {
     static const std::array<ModuleEntry, moduleCount> entries = {{
-        {QStringLiteral("The quadratic function"),
-         QStringLiteral("Fd"),
-         QStringLiteral("The quadratic  function"),
-         {9840, 6765, 6135}},
-        {QStringLiteral("Transformations (1)"),
-         QStringLiteral("Fb"),
-         QStringLiteral("Transformations (1)"),
-         {8280, 6765, 6135}},
-        {QStringLiteral("Transformations (2)"),
-         QStringLiteral("Fc"),
-         QStringLiteral("Transformations (2)"),
-         {8640, 6735, 6135}},
-        {QStringLiteral("Lines and parabolas"),
-         QStringLiteral("Fg"),
-         QStringLiteral("Lines and parabolas"),
-         {9100, 6730, 6135}},
-        {QStringLiteral("Lines en circles"),
-         QStringLiteral("Fh"),
-         QStringLiteral("Lines and circles"),
-         {8985, 6765, 6135}},
-        {QStringLiteral("Graphics of functions"),
-         QStringLiteral("Fe"),
-         QStringLiteral("Graphics of functions"),
-         {8160, 6735, 6135}},
-        {QStringLiteral("Functions  of 3rd degree"),
-         QStringLiteral("Fa"),
-         QStringLiteral("Functions of the third degree"),
-         {9585, 6720, 6135}},
-        {QStringLiteral("Experiments of probability"),
-         QStringLiteral("Ff"),
-         QStringLiteral("Experiments of probability"),
-         {9480, 6765, 6015}},
+        {QStringLiteral("The quadratic function"), QStringLiteral("Fd"),
+         QStringLiteral("The quadratic  function"), {9840, 6765, 6135}, build<Fd>},
+        {QStringLiteral("Transformations (1)"), QStringLiteral("Fb"),
+         QStringLiteral("Transformations (1)"), {8280, 6765, 6135}, build<PlaceholderWindow>},
+        {QStringLiteral("Transformations (2)"), QStringLiteral("Fc"),
+         QStringLiteral("Transformations (2)"), {8640, 6735, 6135}, build<PlaceholderWindow>},
+        {QStringLiteral("Lines and parabolas"), QStringLiteral("Fg"),
+         QStringLiteral("Lines and parabolas"), {9100, 6730, 6135}, build<PlaceholderWindow>},
+        {QStringLiteral("Lines en circles"), QStringLiteral("Fh"),
+         QStringLiteral("Lines and circles"), {8985, 6765, 6135}, build<PlaceholderWindow>},
+        {QStringLiteral("Graphics of functions"), QStringLiteral("Fe"),
+         QStringLiteral("Graphics of functions"), {8160, 6735, 6135}, build<PlaceholderWindow>},
+        {QStringLiteral("Functions  of 3rd degree"), QStringLiteral("Fa"),
+         QStringLiteral("Functions of the third degree"), {9585, 6720, 6135},
+         build<PlaceholderWindow>},
+        {QStringLiteral("Experiments of probability"), QStringLiteral("Ff"),
+         QStringLiteral("Experiments of probability"), {9480, 6765, 6015},
+         build<PlaceholderWindow>},
     }};
     return entries;
-}
-
-std::unique_ptr<ModuleWindow> createModuleWindow(int index, ModuleContext &context)
-{
-    const ModuleEntry &entry = moduleRegistry().at(std::size_t(index));
-    if (entry.windowName == QLatin1String("Fd"))
-        return std::make_unique<Fd>(context, entry);
-    return std::make_unique<PlaceholderWindow>(context, entry);
 }

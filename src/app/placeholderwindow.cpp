@@ -2,8 +2,8 @@
 
 #include "app/controls.h"
 #include "app/moduleregistry.h"
+#include "app/scalecontrols.h"
 #include "canvas/graphcanvas.h"
-#include "canvas/placement.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -11,18 +11,18 @@
 #include <QScrollBar>
 
 PlaceholderWindow::PlaceholderWindow(ModuleContext &context, const ModuleEntry &entry)
-    : ModuleWindow(context, entry.windowName, entry.caption, entry.design,
-                   ScaleRule::MinimumPlusNine)
+    : ModuleWindow(context, entry)
 {
-    const int right = 120 + int(entry.design.canvasSide) + 120;
-    placeInTwips(Picture1, 120, 120, int(entry.design.canvasSide), int(entry.design.canvasSide));
-    placeInTwips(Check1, right, 120, 855, 255);
-    placeInTwips(Text1, right, 480, 495, 375);
-    placeInTwips(VScroll1, right + 480, 480, 255, 375);
-
-    QPushButton *end = makeButton(this, "Command3", QStringLiteral("&End"));
-    placeInTwips(end, right, 960, 735, 375);
-    connect(end, &QPushButton::clicked, this, &ModuleWindow::End);
+    const int side = int(entry.design.canvasSide);
+    const int right = 120 + side + 120;
+    placeInTwips(Picture1, {120, 120, side, side});
+    Check1 = add<QCheckBox>(this, "Check1", {right, 120, 855, 255}, QStringLiteral("Grid"));
+    Text1 = add<QLineEdit>(this, "Text1", {right, 480, 495, 375});
+    VScroll1 = add<QScrollBar>(this, "VScroll1", {right + 480, 480, 255, 375});
+    Command3 = add<QPushButton>(this, "Command3", {right, 960, 735, 375}, QStringLiteral("&End"));
+    new ScaleControls(Picture1, ScaleRule::MinimumPlusNine, Text1, VScroll1, Check1);
+    connect(Command3, &QPushButton::clicked, this, &ModuleWindow::End);
+    orderTabsByLayout(this);
 
     Text1->setText(QStringLiteral("9"));
     VScroll1->setMaximum(9);

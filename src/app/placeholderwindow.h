@@ -2,7 +2,10 @@
 
 #include "app/modulewindow.h"
 
-struct ModuleEntry;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
 
 // The window of a module whose own controls are not there yet: its canvas, scale, grid and
 // "&End", so that every entry of the start window opens a window that behaves like the others.
@@ -12,4 +15,10 @@ class PlaceholderWindow : public ModuleWindow
 
 public:
     PlaceholderWindow(ModuleContext &context, const ModuleEntry &entry);
+
+private:
+    QCheckBox *Check1;
+    QLineEdit *Text1;
+    QScrollBar *VScroll1;
+    QPushButton *Command3;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QColor>
+#include "canvas/systemcolour.h"
+
 #include <QString>
 
 // The target of all drawing: a module's canvas, the printer, or a recording in tests.
@@ -16,7 +17,8 @@ public:
     virtual void Line(double x1, double y1, double x2, double y2) = 0;
     // A single point in the pen colour; it becomes the current point.
     virtual void PSet(double x, double y) = 0;
-    virtual void ForeColor(const QColor &colour) = 0;
+    // Sets the pen colour by its role in the colour scheme.
+    virtual void ForeColor(SystemColour colour) = 0;
     // The outer size of the surface in twips.
     virtual float Width() const = 0;
     virtual float Height() const = 0;
@@ -27,4 +29,6 @@ public:
     virtual void CurrentY(double y) = 0;
     // Writes text at the current position; the next line starts below it at the left edge.
     virtual void Print(const QString &text) = 0;
+    // The width in twips of a text in the font that Print uses.
+    virtual double TextWidth(const QString &text) const = 0;
 };

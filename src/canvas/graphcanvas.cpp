@@ -7,7 +7,7 @@
 
 GraphCanvas::GraphCanvas(QWidget *parent)
     : QWidget(parent),
-      m_surface(palette().color(QPalette::Base), palette().color(QPalette::ButtonText))
+      m_surface(palette().color(QPalette::Base), palette())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -38,7 +38,7 @@ void GraphCanvas::PSet(double x, double y)
     update();
 }
 
-void GraphCanvas::ForeColor(const QColor &colour)
+void GraphCanvas::ForeColor(SystemColour colour)
 {
     m_surface.ForeColor(colour);
 }

@@ -21,15 +21,19 @@ public:
     void Cls() override;
     void Line(double x1, double y1, double x2, double y2) override;
     void PSet(double x, double y) override;
-    void ForeColor(const QColor &colour) override;
+    void ForeColor(SystemColour colour) override;
     float Width() const override { return m_surface.Width(); }
     float Height() const override { return m_surface.Height(); }
     void FontSize(double points) override;
     void CurrentX(double x) override { m_surface.CurrentX(x); }
     void CurrentY(double y) override { m_surface.CurrentY(y); }
     void Print(const QString &text) override;
+    double TextWidth(const QString &text) const override { return m_surface.TextWidth(text); }
 
-    // The operations drawn since the last clear.
+    // Keeps a log of the operations drawn since the last clear, for tests and the scenario
+    // runner; off by default, so the program does not hold every line it ever drew.
+    void setOperationLogging(bool on) { m_surface.setLogging(on); }
+    // The operations drawn since the last clear, while logging is on.
     const OperationLog &log() const { return m_surface.log(); }
     const QImage &image() { return m_surface.image(); }
 

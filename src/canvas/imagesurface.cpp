@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-ImageSurface::ImageSurface(const QColor &background, const QColor &penColour)
-    : PainterSurface(penColour), m_background(background)
+ImageSurface::ImageSurface(const QColor &background, const QPalette &palette)
+    : PainterSurface(palette), m_background(background)
 {
 }
 

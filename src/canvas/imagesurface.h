@@ -12,7 +12,7 @@
 class ImageSurface : public PainterSurface
 {
 public:
-    ImageSurface(const QColor &background, const QColor &penColour);
+    ImageSurface(const QColor &background, const QPalette &palette);
     ~ImageSurface() override;
 
     // Gives the surface a size in twips; the image is made anew, cleared to the background.

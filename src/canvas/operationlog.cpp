@@ -28,7 +28,7 @@ DrawingOperation DrawingOperation::point(double x, double y)
     return op;
 }
 
-DrawingOperation DrawingOperation::penColour(const QColor &colour)
+DrawingOperation DrawingOperation::penColour(SystemColour colour)
 {
     DrawingOperation op;
     op.kind = Kind::Colour;

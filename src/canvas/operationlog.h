@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QColor>
+#include "canvas/systemcolour.h"
+
 #include <QString>
 
 #include <vector>
@@ -23,12 +24,12 @@ struct DrawingOperation
     double x2 = 0; // Line: end
     double y2 = 0;
     double fontSize = 0;
-    QColor colour;
+    SystemColour colour = SystemColour::ButtonText;
     QString text;
 
     static DrawingOperation line(double x1, double y1, double x2, double y2);
     static DrawingOperation point(double x, double y);
-    static DrawingOperation penColour(const QColor &colour);
+    static DrawingOperation penColour(SystemColour colour);
     static DrawingOperation font(double size);
     static DrawingOperation printedText(double x, double y, const QString &text);
 

@@ -3,7 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
-PainterSurface::PainterSurface(const QColor &penColour) : m_penColour(penColour) {}
+PainterSurface::PainterSurface(const QPalette &palette) : m_palette(palette) {}
 
 void PainterSurface::attachPainter(QPainter *painter, double deviceUnitsPerTwip, double penWidth)
 {
@@ -24,7 +24,7 @@ void PainterSurface::applyPen()
 {
     if (!m_painter)
         return;
-    QPen pen(m_penColour);
+    QPen pen(systemColourShade(m_penColour, m_palette));
     pen.setWidthF(m_penWidth);
     m_painter->setPen(pen);
 }
@@ -36,6 +36,12 @@ void PainterSurface::drawPendingLines()
     m_pendingLines.clear();
 }
 
+void PainterSurface::record(const DrawingOperation &operation)
+{
+    if (m_logging)
+        m_log.add(operation);
+}
+
 void PainterSurface::forgetDrawing()
 {
     m_pendingLines.clear();
@@ -45,7 +51,7 @@ void PainterSurface::forgetDrawing()
 void PainterSurface::Line(double x1, double y1, double x2, double y2)
 {
     constexpr std::size_t batchSize = 4096;
-    m_log.add(DrawingOperation::line(x1, y1, x2, y2));
+    record(DrawingOperation::line(x1, y1, x2, y2));
     m_pendingLines.emplace_back(toDevice(x1, y1), toDevice(x2, y2));
     if (m_pendingLines.size() >= batchSize)
         drawPendingLines();
@@ -53,15 +59,15 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2)
 
 void PainterSurface::PSet(double x, double y)
 {
-    m_log.add(DrawingOperation::point(x, y));
+    record(DrawingOperation::point(x, y));
     drawPendingLines();
     if (m_painter)
         m_painter->drawPoint(toDevice(x, y));
 }
 
-void PainterSurface::ForeColor(const QColor &colour)
+void PainterSurface::ForeColor(SystemColour colour)
 {
-    m_log.add(DrawingOperation::penColour(colour));
+    record(DrawingOperation::penColour(colour));
     drawPendingLines();
     m_penColour = colour;
     applyPen();
@@ -69,7 +75,7 @@ void PainterSurface::ForeColor(const QColor &colour)
 
 void PainterSurface::FontSize(double points)
 {
-    m_log.add(DrawingOperation::font(points));
+    record(DrawingOperation::font(points));
     drawPendingLines();
     m_font.setPointSizeF(points);
     if (m_painter)
@@ -78,7 +84,7 @@ void PainterSurface::FontSize(double points)
 
 void PainterSurface::Print(const QString &text)
 {
-    m_log.add(DrawingOperation::printedText(m_currentX, m_currentY, text));
+    record(DrawingOperation::printedText(m_currentX, m_currentY, text));
     drawPendingLines();
     if (!m_painter)
         return;
@@ -87,4 +93,11 @@ void PainterSurface::Print(const QString &text)
     m_painter->drawText(toDevice(m_currentX, m_currentY) + QPointF(0, metrics.ascent()), text);
     m_currentX = 0;
     m_currentY += metrics.height() / m_unitsPerTwip;
+}
+
+double PainterSurface::TextWidth(const QString &text) const
+{
+    if (!m_painter)
+        return 0;
+    return QFontMetricsF(m_font, m_painter->device()).horizontalAdvance(text) / m_unitsPerTwip;
 }

@@ -8,12 +8,21 @@
 
 namespace {
 
+// On paper every pen colour role is black.
+QPalette blackPen()
+{
+    QPalette palette;
+    for (int role = 0; role < QPalette::NColorRoles; ++role)
+        palette.setColor(QPalette::ColorRole(role), Qt::black);
+    return palette;
+}
+
 // The printer as a drawing surface: twips from the top-left of the printable area.
 class PrinterSurface : public PainterSurface
 {
 public:
     PrinterSurface(QPrinter &printer, QPainter &painter)
-        : PainterSurface(Qt::black), m_printer(printer)
+        : PainterSurface(blackPen()), m_printer(printer)
     {
         const double dotsPerInch = printer.resolution();
         // A hairline on a fine printer is too faint: the pen is one pixel of a 96-dpi screen.

@@ -1,5 +1,16 @@
 #include "canvas/recordingsurface.h"
 
+#include "canvas/twips.h"
+
+#include <QFontMetricsF>
+
+namespace {
+
+// The logical resolution of the screen that canvases are drawn for.
+constexpr double screenDotsPerInch = 96;
+
+} // namespace
+
 void RecordingSurface::Line(double x1, double y1, double x2, double y2)
 {
     m_log.add(DrawingOperation::line(x1, y1, x2, y2));
@@ -10,21 +21,25 @@ void RecordingSurface::PSet(double x, double y)
     m_log.add(DrawingOperation::point(x, y));
 }
 
-void RecordingSurface::ForeColor(const QColor &colour)
+void RecordingSurface::ForeColor(SystemColour colour)
 {
     m_log.add(DrawingOperation::penColour(colour));
 }
 
 void RecordingSurface::FontSize(double points)
 {
-    m_fontSize = points;
+    m_font.setPointSizeF(points);
     m_log.add(DrawingOperation::font(points));
 }
 
 void RecordingSurface::Print(const QString &text)
 {
     m_log.add(DrawingOperation::printedText(m_currentX, m_currentY, text));
-    // A recording has no font to measure: a line is taken as the font size in twips.
     m_currentX = 0;
-    m_currentY += m_fontSize * 20;
+    m_currentY += pixelsToTwips(QFontMetricsF(m_font).height(), screenDotsPerInch);
+}
+
+double RecordingSurface::TextWidth(const QString &text) const
+{
+    return pixelsToTwips(QFontMetricsF(m_font).horizontalAdvance(text), screenDotsPerInch);
 }

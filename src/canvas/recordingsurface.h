@@ -3,7 +3,10 @@
 #include "canvas/drawingsurface.h"
 #include "canvas/operationlog.h"
 
-// A surface of a given size that only records what is drawn on it.
+#include <QFont>
+
+// A surface of a given size that only records what is drawn on it. Text is measured in the same
+// font as on a canvas of the screen's resolution, so printed text lands where the canvas puts it.
 class RecordingSurface : public DrawingSurface
 {
 public:
@@ -12,13 +15,14 @@ public:
     void Cls() override { m_log.clear(); }
     void Line(double x1, double y1, double x2, double y2) override;
     void PSet(double x, double y) override;
-    void ForeColor(const QColor &colour) override;
+    void ForeColor(SystemColour colour) override;
     float Width() const override { return m_width; }
     float Height() const override { return m_height; }
     void FontSize(double points) override;
     void CurrentX(double x) override { m_currentX = x; }
     void CurrentY(double y) override { m_currentY = y; }
     void Print(const QString &text) override;
+    double TextWidth(const QString &text) const override;
 
     const OperationLog &log() const { return m_log; }
 
@@ -27,6 +31,6 @@ private:
     float m_height;
     double m_currentX = 0;
     double m_currentY = 0;
-    double m_fontSize = 8;
+    QFont m_font;
     OperationLog m_log;
 };

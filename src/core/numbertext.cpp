@@ -37,8 +37,10 @@ void increment(std::string &digits)
 
 } // namespace
 
-QString numberText(double value)
+std::optional<QString> numberText(double value)
 {
+    if (!std::isfinite(value))
+        return std::nullopt;
     // Fifteen significant digits in the general format switch to the exponent form when the
     // decimal exponent is below -4 or at least 15, just as %.15G does, but without its locale.
     char buffer[32];

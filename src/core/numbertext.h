@@ -4,11 +4,14 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // The number text of a computed value: one leading blank for values >= 0 (and -0), "-" otherwise;
 // whole numbers without a point; "." as separator whatever the locale; no 0 before the point
 // below 1 in magnitude; at most 15 significant digits; exponent form for very large and very
-// small magnitudes (" 1E+16", " 1.5E-05").
-QString numberText(double value);
+// small magnitudes (" 1E+16", " 1.5E-05"). An infinity or NaN has no number text: callers
+// must decide what to show instead, so such a value can never reach a box as "inf" or "nan".
+std::optional<QString> numberText(double value);
 
 // A whole number as a slider writes it into its text box: "9", "-3".
 QString wholeNumberText(int value);

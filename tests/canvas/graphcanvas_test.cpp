@@ -9,6 +9,7 @@ namespace {
 TEST(GraphCanvas, KeepsWhatIsDrawnUntilCleared)
 {
     GraphCanvas canvas;
+    canvas.setOperationLogging(true);
     canvas.setSide(6135);
     EXPECT_EQ(canvas.Width(), 6135);
     EXPECT_EQ(canvas.width(), 409);
@@ -29,6 +30,15 @@ TEST(GraphCanvas, KeepsWhatIsDrawnUntilCleared)
     canvas.setSide(3000);
     EXPECT_TRUE(canvas.log().operations().empty());
     EXPECT_EQ(canvas.Height(), 3000);
+}
+
+TEST(GraphCanvas, KeepsNoLogUnlessAsked)
+{
+    GraphCanvas canvas;
+    canvas.setSide(6135);
+    canvas.Line(0, 3000, 6000, 3000);
+    EXPECT_TRUE(canvas.log().operations().empty());
+    EXPECT_NE(canvas.image().pixelColor(200, 200), canvas.palette().color(QPalette::Base));
 }
 
 } // namespace

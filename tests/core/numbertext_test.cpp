@@ -38,6 +38,14 @@ TEST(NumberText, WritesComputedValues)
     }
 }
 
+TEST(NumberText, HasNoTextForInfinitiesAndNaN)
+{
+    for (const double value : {std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity(),
+                               std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_EQ(numberText(value), std::nullopt) << value;
+}
+
 TEST(FormatPattern, RoundsHalfAwayFromZeroOnTheShortestDigits)
 {
     struct Row

@@ -20,7 +20,7 @@ DrawingOperation operation(Kind kind, double x1 = 0, double y1 = 0, double x2 = 
 TEST(DescribePrintJob, CountsOverAllPagesThenListsEveryOperation)
 {
     DrawingOperation colour = operation(Kind::Colour);
-    colour.colour = Qt::red;
+    colour.colour = SystemColour::ActiveTitle;
     DrawingOperation font = operation(Kind::Font);
     font.fontSize = 8.25;
     DrawingOperation text = operation(Kind::Text, 100, 200);
@@ -37,7 +37,7 @@ TEST(DescribePrintJob, CountsOverAllPagesThenListsEveryOperation)
 
     const QStringList expected = {
         QStringLiteral("pages 2 lines 2 points 1"),
-        QStringLiteral("colour #ff0000"),
+        QStringLiteral("colour activetitle"),
         QStringLiteral("line -2000 0.5 3062.5 100000000000000000000"),
         QStringLiteral("point 10 20"),
         QStringLiteral("font 8.25"),

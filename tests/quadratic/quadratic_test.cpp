@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+using namespace quadratic;
+
 TEST(Quadratic, ConvertsBetweenTheForms)
 {
     struct Case
@@ -213,7 +215,8 @@ TEST(Quadratic, DrawsTheFrameAndThenTheParabola)
 {
     const QuadraticCoefficients coefficients = {.a = 0.1, .p = 1, .q = -2};
     RecordingSurface surface(6135, 6135);
-    ASSERT_EQ(teken(surface, 8, false, Prescription::AXMinusP2PlusQ, coefficients),
+    ASSERT_EQ(teken(surface, WorldFrame::onSurface(surface, 8), false, Prescription::AXMinusP2PlusQ,
+                    coefficients),
               DrawResult::Complete);
 
     const auto &operations = surface.log().operations();
@@ -231,7 +234,7 @@ TEST(Quadratic, DrawsTheFrameAndThenTheParabola)
     EXPECT_EQ(operations.back().x2, 6120);
 
     RecordingSurface unscaled(6135, 6135);
-    EXPECT_EQ(teken(unscaled, 0, false, Prescription::AX2, {.a = 1}), DrawResult::Failed);
+    EXPECT_EQ(teken(unscaled, WorldFrame::onSurface(unscaled, 0), false, Prescription::AX2, {.a = 1}), DrawResult::Failed);
     EXPECT_EQ(unscaled.log().lineCount(), 2);
     EXPECT_EQ(unscaled.log().pointCount(), 0);
 }

@@ -330,7 +330,7 @@ void Commands::visible(const Arguments &arguments)
 void Commands::windows(const Arguments &)
 {
     QStringList shown;
-    for (const QString &name : windowNames()) {
+    for (const QString &name : Application::windowNames()) {
         const QWidget *window = m_application.existingWindow(name);
         if (window && window->isVisible())
             shown.append(name);

@@ -83,7 +83,7 @@ int main(int argc, char **argv)
 
     ScriptedPrompts prompts;
     ScriptedRandomSource random;
-    Application quillor(prompts, random);
+    Application quillor(prompts, random, true);
     quillor.start();
 
     QTextStream out(stdout);

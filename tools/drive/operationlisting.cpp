@@ -17,7 +17,7 @@ QString describe(const DrawingOperation &operation)
         return QStringLiteral("point %1 %2")
             .arg(formatNumber(operation.x1), formatNumber(operation.y1));
     case DrawingOperation::Kind::Colour:
-        return QStringLiteral("colour %1").arg(operation.colour.name());
+        return QStringLiteral("colour %1").arg(systemColourName(operation.colour));
     case DrawingOperation::Kind::Font:
         return QStringLiteral("font %1").arg(formatNumber(operation.fontSize));
     case DrawingOperation::Kind::Text:

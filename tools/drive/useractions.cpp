@@ -1,6 +1,6 @@
 #include "useractions.h"
 
-#include "canvas/placement.h"
+#include "app/placement.h"
 #include "canvas/resizerule.h"
 
 #include <QCoreApplication>

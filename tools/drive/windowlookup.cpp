@@ -43,19 +43,9 @@ QString kindName(const QWidget *control)
 
 } // namespace
 
-const QStringList &windowNames()
-{
-    static const QStringList names = {
-        QStringLiteral("Fst"),    QStringLiteral("Fa"),  QStringLiteral("Fb"),
-        QStringLiteral("Fc"),     QStringLiteral("Fd"),  QStringLiteral("Fe"),
-        QStringLiteral("Ff"),     QStringLiteral("Fg"),  QStringLiteral("Fh"),
-        QStringLiteral("editor"), QStringLiteral("Help")};
-    return names;
-}
-
 QWidget *findWindow(const Application &application, const QString &name)
 {
-    if (!windowNames().contains(name))
+    if (!Application::windowNames().contains(name))
         throw ScriptError(QStringLiteral("no window named %1").arg(name));
     QWidget *window = application.existingWindow(name);
     if (!window)

@@ -8,9 +8,6 @@
 class Application;
 class QWidget;
 
-// The names of the program's windows, in the order the `windows` query lists them.
-const QStringList &windowNames();
-
 // A window or one of its controls as a script names it: `Fd` or `Fd.Text1`.
 struct Target
 {

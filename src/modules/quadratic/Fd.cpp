@@ -1,11 +1,10 @@
 #include "modules/quadratic/Fd.h"
 
 #include "app/controls.h"
-#include "app/moduleregistry.h"
 #include "app/multilinetextbox.h"
 #include "app/prompts.h"
+#include "app/scalecontrols.h"
 #include "canvas/graphcanvas.h"
-#include "canvas/placement.h"
 #include "core/numberreading.h"
 #include "core/numbertext.h"
 
@@ -17,6 +16,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+using namespace quadratic;
+
 namespace {
 
 const QString failureMessage = QStringLiteral("Error");
@@ -26,68 +27,50 @@ const QString tableHeader = QStringLiteral("     x                   y          
 
 } // namespace
 
-Fd::Fd(ModuleContext &context, const ModuleEntry &entry)
-    : ModuleWindow(context, entry.windowName, entry.caption, entry.design,
-                   ScaleRule::MaximumPlusOne),
-      Label1(makeLabel(this, "Label1", QStringLiteral("Prescription"))),
-      List1(new QListWidget(this)), Frame1(makeFrame(this, "Frame1", QStringLiteral("&"))),
-      Command1(makeButton(Frame1, "Command1", QStringLiteral("&Plot"))),
-      Command2(makeButton(Frame1, "Command2", QStringLiteral("&New"))),
-      Command3(makeButton(Frame1, "Command3", QStringLiteral("&End"))),
-      Command4(makeButton(Frame1, "Command4", QStringLiteral("&Alter"))),
-      Command5(makeButton(Frame1, "Command5", QStringLiteral("&Table"))),
-      Prt(makeButton(Frame1, "Prt", QStringLiteral("&Print"))),
-      Frame2(makeFrame(this, "Frame2", QString())), Text2(makeTextBox(Frame2, "Text2")),
-      Text3(makeTextBox(Frame2, "Text3")), Text4(makeTextBox(Frame2, "Text4")),
-      Text5(makeTextBox(Frame2, "Text5")), Text6(makeTextBox(Frame2, "Text6")),
-      VScroll2(makeSlider(Frame2, "VScroll2")), VScroll3(makeSlider(Frame2, "VScroll3")),
-      VScroll4(makeSlider(Frame2, "VScroll4")), VScroll5(makeSlider(Frame2, "VScroll5")),
-      VScroll6(makeSlider(Frame2, "VScroll6")),
-      Label2(makeLabel(Frame2, "Label2", QStringLiteral("Scale"))),
-      Label3(makeLabel(Frame2, "Label3", QStringLiteral("a"))),
-      Label4(makeLabel(Frame2, "Label4", QStringLiteral("b"))),
-      Label5(makeLabel(Frame2, "Label5", QStringLiteral("c"))),
-      Label6(makeLabel(Frame2, "Label6", QStringLiteral("p"))),
-      Label7(makeLabel(Frame2, "Label7", QStringLiteral("q"))),
-      Frame3(makeFrame(this, "Frame3", tableHeader)), Text7(new MultiLineTextBox(Frame3))
+Fd::Fd(ModuleContext &context, const ModuleEntry &entry) : ModuleWindow(context, entry)
 {
-    List1->setObjectName(QStringLiteral("List1"));
-    Text7->setObjectName(QStringLiteral("Text7"));
+    Label1 = add<QLabel>(this, "Label1", {120, 0, 855, 255}, QStringLiteral("Prescription"));
+    List1 = add<QListWidget>(this, "List1", {120, 240, 1695, 1230});
+    Frame1 = add<QGroupBox>(this, "Frame1", {120, 1440, 1695, 1695}, QStringLiteral("&"));
+    Command1 = add<QPushButton>(Frame1, "Command1", {120, 240, 615, 375}, QStringLiteral("&Plot"));
+    Command2 = add<QPushButton>(Frame1, "Command2", {960, 240, 615, 375}, QStringLiteral("&New"));
+    Command4 = add<QPushButton>(Frame1, "Command4", {120, 720, 615, 375}, QStringLiteral("&Alter"));
+    Command5 = add<QPushButton>(Frame1, "Command5", {960, 720, 615, 375}, QStringLiteral("&Table"));
+    Prt = add<QPushButton>(Frame1, "Prt", {120, 1200, 615, 375}, QStringLiteral("&Print"));
+    Command3 = add<QPushButton>(Frame1, "Command3", {960, 1200, 615, 375}, QStringLiteral("&End"));
+
+    Frame2 = add<QGroupBox>(this, "Frame2", {1920, 0, 1455, 3135});
+    Check1 = add<QCheckBox>(Frame2, "Check1", {120, 240, 855, 255}, QStringLiteral("Grid"));
+    Text1 = add<QLineEdit>(Frame2, "Text1", {120, 600, 495, 375});
+    VScroll1 = add<QScrollBar>(Frame2, "VScroll1", {600, 600, 255, 375});
+    Label2 = add<QLabel>(Frame2, "Label2", {840, 600, 570, 255}, QStringLiteral("Scale"));
+    Text2 = add<QLineEdit>(Frame2, "Text2", {120, 1080, 495, 375});
+    VScroll2 = add<QScrollBar>(Frame2, "VScroll2", {600, 1080, 255, 375});
+    Label3 = add<QLabel>(Frame2, "Label3", {960, 1080, 375, 255}, QStringLiteral("a"));
+    Text3 = add<QLineEdit>(Frame2, "Text3", {120, 1440, 495, 375});
+    VScroll3 = add<QScrollBar>(Frame2, "VScroll3", {600, 1440, 255, 375});
+    Label4 = add<QLabel>(Frame2, "Label4", {960, 1440, 375, 255}, QStringLiteral("b"));
+    Text4 = add<QLineEdit>(Frame2, "Text4", {120, 1800, 495, 375});
+    VScroll4 = add<QScrollBar>(Frame2, "VScroll4", {600, 1800, 255, 375});
+    Label5 = add<QLabel>(Frame2, "Label5", {960, 1800, 375, 255}, QStringLiteral("c"));
+    Text5 = add<QLineEdit>(Frame2, "Text5", {120, 2280, 495, 375});
+    VScroll5 = add<QScrollBar>(Frame2, "VScroll5", {600, 2280, 255, 375});
+    Label6 = add<QLabel>(Frame2, "Label6", {960, 2280, 375, 255}, QStringLiteral("p"));
+    Text6 = add<QLineEdit>(Frame2, "Text6", {120, 2640, 495, 375});
+    VScroll6 = add<QScrollBar>(Frame2, "VScroll6", {600, 2640, 255, 375});
+    Label7 = add<QLabel>(Frame2, "Label7", {960, 2640, 375, 255}, QStringLiteral("q"));
+
+    Frame3 = add<QGroupBox>(this, "Frame3", {0, 3120, 3375, 3135}, tableHeader);
+    Text7 = add<MultiLineTextBox>(Frame3, "Text7", {120, 240, 3015, 2775});
     Text7->setLineWrapMode(QPlainTextEdit::NoWrap);
+    placeInTwips(Picture1, {3480, 120, 6135, 6135});
+    m_scale = new ScaleControls(Picture1, ScaleRule::MaximumPlusOne, Text1, VScroll1, Check1);
+    orderTabsByLayout(this);
 
-    placeInTwips(Label1, 120, 0, 855, 255);
-    placeInTwips(List1, 120, 240, 1695, 1230);
-    placeInTwips(Frame1, 120, 1440, 1695, 1695);
-    placeInTwips(Command1, 120, 240, 615, 375);
-    placeInTwips(Command2, 960, 240, 615, 375);
-    placeInTwips(Command4, 120, 720, 615, 375);
-    placeInTwips(Command5, 960, 720, 615, 375);
-    placeInTwips(Prt, 120, 1200, 615, 375);
-    placeInTwips(Command3, 960, 1200, 615, 375);
-
-    placeInTwips(Frame2, 1920, 0, 1455, 3135);
-    placeInTwips(Check1, Frame2, 120, 240, 855, 255);
-    const int tops[] = {600, 1080, 1440, 1800, 2280, 2640};
-    QLineEdit *const boxes[] = {Text1, Text2, Text3, Text4, Text5, Text6};
-    QScrollBar *const sliders[] = {VScroll1, VScroll2, VScroll3, VScroll4, VScroll5, VScroll6};
-    QLabel *const letters[] = {Label3, Label4, Label5, Label6, Label7};
-    for (int i = 0; i < 6; ++i) {
-        placeInTwips(boxes[i], Frame2, 120, tops[i], 495, 375);
-        placeInTwips(sliders[i], Frame2, 600, tops[i], 255, 375);
-    }
-    placeInTwips(Label2, 840, 600, 570, 255);
-    for (int i = 0; i < 5; ++i)
-        placeInTwips(letters[i], 960, tops[i + 1], 375, 255);
-
-    placeInTwips(Frame3, 0, 3120, 3375, 3135);
-    placeInTwips(Text7, 120, 240, 3015, 2775);
-    placeInTwips(Picture1, 3480, 120, 6135, 6135);
-
-    for (int i = 1; i < 6; ++i) {
-        QScrollBar *slider = sliders[i];
-        QLineEdit *box = boxes[i];
+    const std::pair<QScrollBar *, QLineEdit *> coefficientSliders[] = {
+        {VScroll2, Text2}, {VScroll3, Text3}, {VScroll4, Text4}, {VScroll5, Text5}, {VScroll6, Text6}};
+    for (const auto &[slider, box] : coefficientSliders)
         connect(slider, &QScrollBar::valueChanged, this, [=, this] { sliderChanged(slider, box); });
-    }
     for (QLineEdit *box : {Text2, Text3, Text4})
         connect(box, &QLineEdit::textChanged, this, [this] { abcChanged = true; });
     for (QLineEdit *box : {Text5, Text6})
@@ -137,33 +120,25 @@ void Fd::sliderChanged(QScrollBar *slider, QLineEdit *box)
     box->setText(wholeNumberText(slider->maximum() - 5 - slider->value()));
 }
 
-// Brings the two forms in line: the group edited last wins, and a counts with the standard form.
-// The test of abcChanged comes after verander_b_c, whose new b and c count as an edit.
-void Fd::wijzigen()
+// Brings the two forms in line. When a derived coefficient overflows, the window shows its
+// message and the boxes stay as they were; the handler then goes no further.
+bool Fd::wijzigen()
 {
-    if (pqChanged)
-        verander_b_c();
-    if (abcChanged)
-        verander_p_q();
+    const std::optional<CoefficientTexts> texts = keepFormsInLine(
+        {Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text()}, abcChanged,
+        pqChanged);
+    if (!texts) {
+        m_context.prompts.message(this, failureMessage);
+        return false;
+    }
+    Text2->setText(texts->a);
+    Text3->setText(texts->b);
+    Text4->setText(texts->c);
+    Text5->setText(texts->p);
+    Text6->setText(texts->q);
     abcChanged = false;
     pqChanged = false;
-}
-
-void Fd::verander_b_c()
-{
-    const StandardForm form = ::verander_b_c(readNumber(Text2->text()), readNumber(Text5->text()),
-                                             readNumber(Text6->text()));
-    Text3->setText(numberText(form.b));
-    Text4->setText(numberText(form.c));
-}
-
-void Fd::verander_p_q()
-{
-    Text2->setText(nonZeroCoefficientText(Text2->text()));
-    const VertexForm form = ::verander_p_q(readNumber(Text2->text()), readNumber(Text3->text()),
-                                           readNumber(Text4->text()));
-    Text5->setText(numberText(form.p));
-    Text6->setText(numberText(form.q));
+    return true;
 }
 
 Prescription Fd::prescription() const
@@ -179,9 +154,11 @@ QuadraticCoefficients Fd::coefficients() const
 
 void Fd::Command1_Click()
 {
+    if (!wijzigen())
+        return;
     Text7->setText(QString());
-    wijzigen();
-    reportFailure(teken(*Picture1, scale(), gridTicked(), prescription(), coefficients()),
+    reportFailure(teken(*Picture1, m_scale->canvasFrame(), m_scale->gridTicked(), prescription(),
+                        coefficients()),
                   failureMessage);
 }
 
@@ -199,8 +176,9 @@ void Fd::Command4_Click()
 
 void Fd::Command5_Click()
 {
+    if (!wijzigen())
+        return;
     Text7->setText(QString());
-    wijzigen();
     // The table divides by a: a box that reads as zero counts as 0.01, as in the forms.
     Text2->setText(nonZeroCoefficientText(Text2->text()));
     const ValueTable table = valueTable(prescription(), coefficients());
@@ -217,6 +195,11 @@ void Fd::prt_Click()
 {
     const Prescription k = prescription();
     const QuadraticCoefficients values = coefficients();
+    const bool grid = m_scale->gridTicked();
     printGraph(
-        1, [k, values](double x) { return f(k, values, x); }, failureMessage);
+        1, m_scale->scale(),
+        [=](DrawingSurface &surface, const FrameMapping &frame) {
+            return teken(surface, frame, grid, k, values);
+        },
+        failureMessage);
 }

@@ -4,11 +4,14 @@
 #include "modules/quadratic/quadratic.h"
 
 class MultiLineTextBox;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
-struct ModuleEntry;
+class QScrollBar;
+class ScaleControls;
 
 // The quadratic function: a parabola in one of five prescriptions, its coefficients kept in line
 // between the standard and the vertex form, its graph, and a table of values and signs.
@@ -22,9 +25,7 @@ public:
 private:
     void Form_Load();
     void init();
-    void wijzigen();
-    void verander_b_c();
-    void verander_p_q();
+    bool wijzigen();
     void sliderChanged(QScrollBar *slider, QLineEdit *box);
 
     void Command1_Click();
@@ -33,8 +34,10 @@ private:
     void Command5_Click();
     void prt_Click();
 
-    Prescription prescription() const;
-    QuadraticCoefficients coefficients() const;
+    quadratic::Prescription prescription() const;
+    quadratic::QuadraticCoefficients coefficients() const;
+
+    ScaleControls *m_scale;
 
     QLabel *Label1;
     QListWidget *List1;
@@ -46,6 +49,9 @@ private:
     QPushButton *Command5;
     QPushButton *Prt;
     QGroupBox *Frame2;
+    QCheckBox *Check1;
+    QLineEdit *Text1;
+    QScrollBar *VScroll1;
     QLineEdit *Text2;
     QLineEdit *Text3;
     QLineEdit *Text4;

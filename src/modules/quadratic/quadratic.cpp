@@ -10,6 +10,8 @@
 #include <cmath>
 #include <utility>
 
+namespace quadratic {
+
 namespace {
 
 // Both numbers of a table row are padded to this width; a longer number is written as it is.
@@ -103,6 +105,34 @@ VertexForm verander_p_q(double a, double b, double c)
     return {((-b) / 2) / a, ((-D) / 4) / a};
 }
 
+std::optional<CoefficientTexts> keepFormsInLine(CoefficientTexts texts, bool abcEdited,
+                                                bool pqEdited)
+{
+    if (pqEdited) {
+        const StandardForm form =
+            verander_b_c(readNumber(texts.a), readNumber(texts.p), readNumber(texts.q));
+        const std::optional<QString> b = numberText(form.b);
+        const std::optional<QString> c = numberText(form.c);
+        if (!b || !c)
+            return std::nullopt;
+        abcEdited = abcEdited || *b != texts.b || *c != texts.c;
+        texts.b = *b;
+        texts.c = *c;
+    }
+    if (abcEdited) {
+        texts.a = nonZeroCoefficientText(texts.a);
+        const VertexForm form =
+            verander_p_q(readNumber(texts.a), readNumber(texts.b), readNumber(texts.c));
+        const std::optional<QString> p = numberText(form.p);
+        const std::optional<QString> q = numberText(form.q);
+        if (!p || !q)
+            return std::nullopt;
+        texts.p = *p;
+        texts.q = *q;
+    }
+    return texts;
+}
+
 QString nonZeroCoefficientText(QStringView aText)
 {
     if (readNumber(aText) == 0)
@@ -182,9 +212,10 @@ ValueTable valueTable(Prescription k, const QuadraticCoefficients &coefficients)
     return table;
 }
 
-DrawResult teken(DrawingSurface &surface, double s, bool grid, Prescription k,
+DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid, Prescription k,
                  const QuadraticCoefficients &coefficients)
 {
-    const WorldFrame frame = WorldFrame::onSurface(surface, s);
     return drawGraph(surface, frame, grid, [&](double x) { return f(k, coefficients, x); });
 }
+
+} // namespace quadratic

@@ -6,9 +6,13 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
 #include <vector>
 
 class DrawingSurface;
+class FrameMapping;
+
+namespace quadratic {
 
 // The five prescriptions of a parabola, in the order of the window's list.
 enum class Prescription
@@ -58,6 +62,24 @@ VertexForm verander_p_q(double a, double b, double c);
 // any other text is kept.
 QString nonZeroCoefficientText(QStringView aText);
 
+// The five coefficient boxes as the user left them.
+struct CoefficientTexts
+{
+    QString a;
+    QString b;
+    QString c;
+    QString p;
+    QString q;
+};
+
+// Brings the standard form (a, b, c) and the vertex form (p, q) in line; the group edited last
+// wins. When p or q was edited, b and c are derived from a, p and q; a new b or c counts as an
+// edit of the standard form. When the standard form was edited, an a that reads as zero becomes
+// "0.01" and p and q are derived from a, b and c. Nothing when a derived value overflows, so
+// that the boxes can be left as they were.
+std::optional<CoefficientTexts> keepFormsInLine(CoefficientTexts texts, bool abcEdited,
+                                                bool pqEdited);
+
 // One row of the table of values: 43 characters and CR LF. Both numbers are formatted
 // "###0.000" with the locale's decimal separator and padded on the left to 11 characters (a
 // longer number is written unpadded), then the sign of yd: "+", "-" or "0".
@@ -78,7 +100,9 @@ struct ValueTable
 };
 ValueTable valueTable(Prescription k, const QuadraticCoefficients &coefficients);
 
-// Draws the coordinate frame and the parabola of prescription k at scale s on the surface, by
-// the standard sampling. Never clears the surface.
-DrawResult teken(DrawingSurface &surface, double s, bool grid, Prescription k,
+// Draws the coordinate frame and the parabola of prescription k through the frame mapping (the
+// canvas's or a printed page's) by the standard sampling. Never clears the surface.
+DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid, Prescription k,
                  const QuadraticCoefficients &coefficients);
+
+} // namespace quadratic
