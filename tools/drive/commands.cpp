@@ -24,6 +24,8 @@
 #include <QScrollBar>
 #include <QTextStream>
 
+using namespace Qt::StringLiterals;
+
 #include <algorithm>
 #include <cmath>
 
@@ -137,13 +139,13 @@ void Commands::run(const QString &line)
     Arguments arguments = splitWords(line);
     const ScriptWord name = arguments.takeFirst();
     const auto command = std::find_if(std::begin(commands), std::end(commands),
-                                      [&](const Command &c) { return name.text == c.name; });
+                                      [&](const Command &c) { return name.text == QLatin1StringView(c.name); });
     if (command == std::end(commands))
         throw ScriptError(QStringLiteral("unknown command %1").arg(name.text));
     const qsizetype count = arguments.size();
     if (count < command->minimumArguments ||
         (command->maximumArguments >= 0 && count > command->maximumArguments))
-        throw ScriptError(QStringLiteral("bad arguments: usage: %1").arg(command->usage));
+        throw ScriptError(QStringLiteral("bad arguments: usage: %1").arg(QLatin1StringView(command->usage)));
 
     (this->*command->run)(arguments);
     processPendingEvents();
@@ -179,10 +181,10 @@ void Commands::type(const Arguments &arguments)
         if (box->isReadOnly())
             throw ScriptError(QStringLiteral("%1 is read-only").arg(target.name));
         box->setText(text);
-    } else if (auto *box = qobject_cast<MultiLineTextBox *>(target.control)) {
-        if (box->isReadOnly())
+    } else if (auto *multiLine = qobject_cast<MultiLineTextBox *>(target.control)) {
+        if (multiLine->isReadOnly())
             throw ScriptError(QStringLiteral("%1 is read-only").arg(target.name));
-        box->setText(text);
+        multiLine->setText(text);
     } else {
         throw wrongKind(target, QStringLiteral("a text box"));
     }
@@ -304,7 +306,7 @@ void Commands::value(const Arguments &arguments)
         print(QString::number(list->currentRow()));
     else if (qobject_cast<const QCheckBox *>(target.control) ||
              qobject_cast<const QRadioButton *>(target.control))
-        print(qobject_cast<const QAbstractButton *>(target.control)->isChecked() ? "1" : "0");
+        print(qobject_cast<const QAbstractButton *>(target.control)->isChecked() ? u"1"_s : u"0"_s);
     else
         throw wrongKind(target,
                         QStringLiteral("a scroll bar, check box, option button or list box"));
@@ -324,7 +326,7 @@ void Commands::visible(const Arguments &arguments)
 {
     const Target target = findTarget(m_application, arguments[0].text);
     const QWidget *widget = target.control ? target.control : target.window;
-    print(widget->isVisible() ? "1" : "0");
+    print(widget->isVisible() ? u"1"_s : u"0"_s);
 }
 
 void Commands::windows(const Arguments &)

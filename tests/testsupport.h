@@ -4,8 +4,18 @@
 
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <optional>
 #include <ostream>
+#include <string>
+
+// Names each row of a data-driven test by the row's own `name`:
+//   INSTANTIATE_TEST_SUITE_P(Rows, NumberTextTest, testing::ValuesIn(rows), rowName);
+template <typename Row> std::string rowName(const testing::TestParamInfo<Row> &row)
+{
+    return row.param.name;
+}
 
 // Lets GoogleTest print Qt strings and drawing operations as readable text when a comparison
 // fails.

@@ -1,4 +1,4 @@
-#include "printers.h"
+#include "testsupport.h"
 
 void PrintTo(const QString &text, std::ostream *os)
 {
