@@ -73,6 +73,14 @@ QString targetText(const Target &target)
     throw wrongKind(target, QStringLiteral("a control with a text or a caption"));
 }
 
+// The row of a list box that is selected, -1 for none. The current row alone does not count: a
+// Ctrl+click clears the selection and leaves the current row where it was.
+int selectedRow(const QListWidget &list)
+{
+    const QListWidgetItem *item = list.currentItem();
+    return item && item->isSelected() ? list.currentRow() : -1;
+}
+
 // The first row of a list box with exactly this text, -1 for none.
 int rowNamed(const QListWidget &list, const QString &text)
 {
@@ -107,6 +115,7 @@ const Commands::Command Commands::commands[] = {
     {"check", "check W.C 0 or check W.C 1", 2, 2, &Commands::check},
     {"resize", "resize W WIDTH HEIGHT", 3, 3, &Commands::resize},
     {"close", "close W", 1, 1, &Commands::close},
+    {"key", "key W.C KEYS... or key W KEYS...", 2, -1, &Commands::key},
     {"answer", "answer TEXT", 1, 1, &Commands::answer},
     {"cancel", "cancel", 0, 0, &Commands::cancel},
     {"printer", "printer FILE", 1, 1, &Commands::printer},
@@ -120,6 +129,7 @@ const Commands::Command Commands::commands[] = {
     {"canvas", "canvas W or canvas W ops", 1, 2, &Commands::canvas},
     {"printed", "printed", 0, 0, &Commands::printed},
     {"geometry", "geometry W.C", 1, 1, &Commands::geometry},
+    {"focus", "focus W", 1, 1, &Commands::focus},
     {"echo", "echo TEXT", 0, -1, &Commands::echo},
     {"expect", "expect W.C TEXT or expect W TEXT", 2, 2, &Commands::expect},
 };
@@ -263,6 +273,33 @@ void Commands::close(const Arguments &arguments)
     target.window->close();
 }
 
+// Gives the named control the focus, as a click on it would, then presses the keys one after
+// another on whatever has the focus by then.
+void Commands::key(const Arguments &arguments)
+{
+    const Target target = requireReachable(findTarget(m_application, arguments[0].text));
+    QList<QKeyCombination> keys;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const std::optional<QKeyCombination> key = keyNamed(arguments[i].text);
+        if (!key)
+            throw ScriptError(
+                QStringLiteral("bad arguments: %1 is no key").arg(quoted(arguments[i].text)));
+        keys.append(*key);
+    }
+    activate(target.window);
+    if (target.control) {
+        if (target.control->focusPolicy() == Qt::NoFocus)
+            throw ScriptError(QStringLiteral("%1 cannot take the focus").arg(target.name));
+        target.control->setFocus(Qt::MouseFocusReason);
+    }
+    for (const QKeyCombination key : keys) {
+        pressKey(target.window, key);
+        processPendingEvents();
+        if (!target.window->isVisible())
+            break;
+    }
+}
+
 void Commands::answer(const Arguments &arguments)
 {
     m_prompts.queueAnswer(arguments[0].text);
@@ -303,7 +340,7 @@ void Commands::value(const Arguments &arguments)
     if (const auto *bar = qobject_cast<const QScrollBar *>(target.control))
         print(QString::number(bar->value()));
     else if (const auto *list = qobject_cast<const QListWidget *>(target.control))
-        print(QString::number(list->currentRow()));
+        print(QString::number(selectedRow(*list)));
     else if (qobject_cast<const QCheckBox *>(target.control) ||
              qobject_cast<const QRadioButton *>(target.control))
         print(qobject_cast<const QAbstractButton *>(target.control)->isChecked() ? u"1"_s : u"0"_s);
@@ -366,6 +403,15 @@ void Commands::printed(const Arguments &)
         throw ScriptError(QStringLiteral("nothing has been printed"));
     for (const QString &line : describePrintJob(*m_prompts.lastJob()))
         print(line);
+}
+
+void Commands::focus(const Arguments &arguments)
+{
+    const Target target = findTarget(m_application, arguments[0].text);
+    if (target.control)
+        throw wrongKind(target, QStringLiteral("a window"));
+    const QWidget *focused = target.window->focusWidget();
+    print(focused ? focused->objectName() : target.window->objectName());
 }
 
 void Commands::geometry(const Arguments &arguments)

@@ -42,6 +42,7 @@ private:
     void check(const Arguments &arguments);
     void resize(const Arguments &arguments);
     void close(const Arguments &arguments);
+    void key(const Arguments &arguments);
     void answer(const Arguments &arguments);
     void cancel(const Arguments &arguments);
     void printer(const Arguments &arguments);
@@ -56,6 +57,7 @@ private:
     void canvas(const Arguments &arguments);
     void printed(const Arguments &arguments);
     void geometry(const Arguments &arguments);
+    void focus(const Arguments &arguments);
     void echo(const Arguments &arguments);
     void expect(const Arguments &arguments);
 

@@ -3,8 +3,10 @@
 #include "app/placement.h"
 #include "canvas/resizerule.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QKeySequence>
 #include <QListWidget>
+#include <QTest>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -56,4 +58,28 @@ void resizeOuter(QWidget *window, double widthTwips, double heightTwips)
 {
     resizeClientInTwips(window, std::max(0.0, widthTwips - designFrameWidth),
                         std::max(0.0, heightTwips - designFrameHeight));
+}
+
+std::optional<QKeyCombination> keyNamed(const QString &name)
+{
+    const QKeySequence sequence = QKeySequence::fromString(name, QKeySequence::PortableText);
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
+        return std::nullopt;
+    return sequence[0];
+}
+
+void activate(QWidget *window)
+{
+    window->raise();
+    window->activateWindow();
+    QTest::qWaitForWindowActive(window);
+}
+
+void pressKey(QWidget *window, QKeyCombination key)
+{
+    QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
+    // A mnemonic presses its button with a short animation and clicks it when that ends.
+    constexpr int buttonAnimationMilliseconds = 100;
+    if (key.keyboardModifiers() & Qt::AltModifier)
+        QTest::qWait(buttonAnimationMilliseconds + 50);
 }
