@@ -1,6 +1,8 @@
 #include "core/textfile.h"
 
 #include <QFile>
+
+#include <algorithm>
 #include <QStringDecoder>
 
 QStringList splitLines(const QString &text)
@@ -24,6 +26,25 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
+QString decodeText(const QByteArray &bytes)
+{
+    static const QByteArray byteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+    if (bytes.startsWith(byteOrderMark)) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        return utf8.decode(QByteArrayView(bytes).sliced(byteOrderMark.size()));
+    }
+    const bool plainAscii =
+        std::all_of(bytes.begin(), bytes.end(), [](char byte) { return (byte & 0x80) == 0; });
+    if (!plainAscii) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString text = utf8.decode(bytes);
+        if (!utf8.hasError())
+            return text;
+    }
+    QStringDecoder windows1252("windows-1252");
+    return windows1252.decode(bytes);
+}
+
 std::optional<QStringList> readTextLines(const QString &path)
 {
     QFile file(path);
@@ -32,6 +53,5 @@ std::optional<QStringList> readTextLines(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    QStringDecoder decoder("windows-1252");
-    return splitLines(decoder.decode(bytes));
+    return splitLines(decodeText(bytes));
 }
