@@ -70,6 +70,8 @@ struct CoefficientTexts
     QString c;
     QString p;
     QString q;
+
+    bool operator==(const CoefficientTexts &) const = default;
 };
 
 // Brings the standard form (a, b, c) and the vertex form (p, q) in line; the group edited last
