@@ -1,7 +1,8 @@
 # Shared by ./run and ./test: installs the Debian packages the build needs when they are missing,
 # then configures and builds the tree in build/ (incrementally after the first time).
 
-QUILLOR_PACKAGES=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2)
+QUILLOR_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev fonts-liberation2
+    poppler-utils)
 
 quillor_missing_packages() {
     local missing=()

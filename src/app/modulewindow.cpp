@@ -7,7 +7,11 @@
 #include "canvas/recordingsurface.h"
 #include "canvas/worldframe.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QMenu>
 
 ModuleWindow::ModuleWindow(ModuleContext &context, const ModuleEntry &entry, QWidget *parent)
     : QWidget(parent), m_context(context), Picture1(new GraphCanvas(this)),
@@ -17,6 +21,8 @@ ModuleWindow::ModuleWindow(ModuleContext &context, const ModuleEntry &entry, QWi
     setWindowTitle(entry.caption);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setOperationLogging(context.logCanvasOperations);
+    Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Picture1, &QWidget::customContextMenuRequested, this, &ModuleWindow::showCanvasMenu);
     resizeClientInTwips(this, m_design.width - designFrameWidth,
                         m_design.height - designFrameHeight);
 }
@@ -25,6 +31,44 @@ void ModuleWindow::End()
 {
     hide();
     m_context.showStartWindow();
+}
+
+bool ModuleWindow::saveGraph(const QString &fileName)
+{
+    if (!pictureFormatFor(fileName)) {
+        m_context.prompts.message(
+            this, QStringLiteral("The file %1 is not a PNG, SVG or PDF file.").arg(fileName));
+        return false;
+    }
+    if (!saveGraphPicture(Picture1->picture(), fileName)) {
+        m_context.prompts.message(this,
+                                  QStringLiteral("The file %1 cannot be written.").arg(fileName));
+        return false;
+    }
+    return true;
+}
+
+void ModuleWindow::showCanvasMenu(const QPoint &position)
+{
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("Copy graph"), this, &ModuleWindow::copyGraph);
+    menu.addAction(QStringLiteral("Save graph as…"), this, &ModuleWindow::saveGraphAs);
+    menu.exec(Picture1->mapToGlobal(position));
+}
+
+// The clipboard gets the picture at twice the screen's pixel density, sharp in a worksheet.
+void ModuleWindow::copyGraph()
+{
+    QApplication::clipboard()->setImage(graphImage(Picture1->picture(), 2 * devicePixelRatioF()));
+}
+
+void ModuleWindow::saveGraphAs()
+{
+    const QString fileName = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save graph as"), QString(),
+        QStringLiteral("Pictures (*.png *.svg *.pdf);;PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"));
+    if (!fileName.isEmpty())
+        saveGraph(fileName);
 }
 
 void ModuleWindow::reportFailure(DrawResult result, const QString &message)

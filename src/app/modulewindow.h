@@ -26,6 +26,10 @@ public:
     // Hides the window and shows the start window.
     void End();
 
+    // Saves the canvas's picture as PNG, SVG or PDF by the file's extension; on failure the
+    // window says which file could not be written. True when the file was written.
+    bool saveGraph(const QString &fileName);
+
 protected:
     // A module's drawing procedure, on a surface through a coordinate mapping.
     using Drawing = std::function<DrawResult(DrawingSurface &, const FrameMapping &)>;
@@ -50,6 +54,9 @@ protected:
 
 private:
     void Form_Resize();
+    void showCanvasMenu(const QPoint &position);
+    void copyGraph();
+    void saveGraphAs();
 
     DesignSize m_design;
 };

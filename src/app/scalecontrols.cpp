@@ -28,7 +28,9 @@ bool ScaleControls::gridTicked() const
 
 WorldFrame ScaleControls::canvasFrame() const
 {
-    return WorldFrame::onSurface(*m_canvas, scale());
+    const WorldFrame frame = WorldFrame::onSurface(*m_canvas, scale());
+    m_canvas->setPointerReading([frame](double X, double Y) { return worldPointText(frame, X, Y); });
+    return frame;
 }
 
 void ScaleControls::VScroll1_Change()

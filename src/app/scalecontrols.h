@@ -33,7 +33,8 @@ public:
     double scale() const;
     bool gridTicked() const;
 
-    // The canvas's coordinate frame at the scale in the box.
+    // The canvas's coordinate frame at the scale in the box, for a drawing on the canvas; from
+    // then on the pointer resting on the canvas reads its coordinates in this frame.
     WorldFrame canvasFrame() const;
 
 private:

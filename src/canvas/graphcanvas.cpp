@@ -2,14 +2,39 @@
 
 #include "canvas/twips.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QToolTip>
 
 GraphCanvas::GraphCanvas(QWidget *parent)
     : QWidget(parent),
       m_surface(palette().color(QPalette::Base), palette())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click gives the canvas the focus, so that the Menu key opens its menu; Tab passes it by.
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+GraphPicture GraphCanvas::picture() const
+{
+    return {m_surface.drawing(), Width(), palette().color(QPalette::Base), palette()};
+}
+
+bool GraphCanvas::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const QString text = m_pointerReading
+                             ? m_pointerReading(pixelsToTwips(help->pos().x(), logicalDpiX()),
+                                                pixelsToTwips(help->pos().y(), logicalDpiY()))
+                             : QString();
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
 }
 
 void GraphCanvas::setSide(float twips)
@@ -56,6 +81,8 @@ void GraphCanvas::Print(const QString &text)
 
 void GraphCanvas::paintEvent(QPaintEvent *)
 {
+    // Moved to a screen of another pixel density: the picture is drawn anew, so it stays crisp.
+    m_surface.setDevicePixelRatio(devicePixelRatioF());
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.drawImage(QPointF(0, 0), m_surface.image());

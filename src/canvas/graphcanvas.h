@@ -1,9 +1,12 @@
 #pragma once
 
 #include "canvas/drawingsurface.h"
+#include "canvas/graphpicture.h"
 #include "canvas/imagesurface.h"
 
 #include <QWidget>
+
+#include <functional>
 
 // The square graph canvas of a module window (Picture1), on the system window-background colour
 // (the palette's base): a drawing surface kept in an image, so
@@ -37,9 +40,19 @@ public:
     const OperationLog &log() const { return m_surface.log(); }
     const QImage &image() { return m_surface.image(); }
 
+    // What was drawn since the last clear, to copy or save.
+    GraphPicture picture() const;
+
+    // What the tooltip says about the point under the resting pointer, given in twips; no
+    // tooltip while there is none (nothing drawn yet).
+    using PointerReading = std::function<QString(double X, double Y)>;
+    void setPointerReading(PointerReading reading) { m_pointerReading = std::move(reading); }
+
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     ImageSurface m_surface;
+    PointerReading m_pointerReading;
 };

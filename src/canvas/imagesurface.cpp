@@ -20,6 +20,7 @@ void ImageSurface::setSize(float widthTwips, float heightTwips, double dotsPerIn
     m_painter.reset();
     m_width = widthTwips;
     m_height = heightTwips;
+    m_dotsPerInch = dotsPerInch;
     // The image holds one pixel per device pixel; the painter draws in logical pixels and the
     // image's ratio scales them, fonts included.
     const double pixelsPerTwip = dotsPerInch / twipsPerInch;
@@ -34,6 +35,16 @@ void ImageSurface::setSize(float widthTwips, float heightTwips, double dotsPerIn
     m_painter = std::make_unique<QPainter>(&m_image);
     attachPainter(m_painter.get(), pixelsPerTwip, 0);
     forgetDrawing();
+}
+
+void ImageSurface::setDevicePixelRatio(double devicePixelRatio)
+{
+    if (devicePixelRatio == m_image.devicePixelRatio())
+        return;
+    const CompactDrawing picture = drawing();
+    const OperationLog exactLog = log();
+    setSize(m_width, m_height, m_dotsPerInch, devicePixelRatio);
+    redraw(picture, exactLog);
 }
 
 void ImageSurface::Cls()

@@ -18,6 +18,9 @@ public:
     // Gives the surface a size in twips; the image is made anew, cleared to the background.
     void setSize(float widthTwips, float heightTwips, double dotsPerInch, double devicePixelRatio);
 
+    // Makes the image anew for a screen of another pixel density, with the same picture on it.
+    void setDevicePixelRatio(double devicePixelRatio);
+
     // The picture, with every operation so far drawn on it.
     const QImage &image();
 
@@ -29,6 +32,7 @@ private:
     QColor m_background;
     float m_width = 0;
     float m_height = 0;
+    double m_dotsPerInch = 96;
     QImage m_image;
     std::unique_ptr<QPainter> m_painter;
 };

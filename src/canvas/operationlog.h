@@ -9,7 +9,7 @@
 // One drawing operation as a surface performed it.
 struct DrawingOperation
 {
-    enum class Kind
+    enum class Kind : unsigned char
     {
         Line,
         Point,

@@ -31,13 +31,36 @@ void PainterSurface::applyPen()
 
 void PainterSurface::drawPendingLines()
 {
-    if (m_painter && !m_pendingLines.empty())
-        m_painter->drawLines(m_pendingLines.data(), int(m_pendingLines.size()));
+    if (m_painter && !m_pendingLines.empty()) {
+        if (m_joinConnectedLines)
+            drawAsPolylines(m_pendingLines);
+        else
+            m_painter->drawLines(m_pendingLines.data(), int(m_pendingLines.size()));
+    }
     m_pendingLines.clear();
+}
+
+void PainterSurface::drawAsPolylines(const std::vector<QLineF> &lines)
+{
+    QPolygonF run;
+    const auto drawRun = [&] {
+        if (run.size() > 1)
+            m_painter->drawPolyline(run);
+        run.clear();
+    };
+    for (const QLineF &line : lines) {
+        if (run.isEmpty() || run.constLast() != line.p1()) {
+            drawRun();
+            run.append(line.p1());
+        }
+        run.append(line.p2());
+    }
+    drawRun();
 }
 
 void PainterSurface::record(const DrawingOperation &operation)
 {
+    m_drawing.add(operation);
     if (m_logging)
         m_log.add(operation);
 }
@@ -46,6 +69,13 @@ void PainterSurface::forgetDrawing()
 {
     m_pendingLines.clear();
     m_log.clear();
+    m_drawing.clear();
+}
+
+void PainterSurface::redraw(const CompactDrawing &drawing, const OperationLog &log)
+{
+    drawing.replay(*this);
+    m_log = log;
 }
 
 void PainterSurface::Line(double x1, double y1, double x2, double y2)

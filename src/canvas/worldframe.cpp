@@ -1,8 +1,18 @@
 #include "canvas/worldframe.h"
 
 #include "canvas/drawingsurface.h"
+#include "core/numbertext.h"
 
 WorldFrame WorldFrame::onSurface(const DrawingSurface &surface, double scale)
 {
     return WorldFrame(double(surface.Width()) - 10, double(surface.Height()) - 10, scale);
+}
+
+QString worldPointText(const FrameMapping &frame, double X, double Y)
+{
+    const std::optional<QString> x = numberText(roundThreeDecimals(frame.x(X)));
+    const std::optional<QString> y = numberText(roundThreeDecimals(frame.y(Y)));
+    if (!x || !y)
+        return {};
+    return QStringLiteral("x = %1, y = %2").arg(x->trimmed(), y->trimmed());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class DrawingSurface;
 
 // The mapping between world coordinates and a surface's twips for one drawing: the usable width
@@ -19,6 +21,7 @@ public:
     virtual double X(double x) const = 0;  // world x to surface X
     virtual double Y(double y) const = 0;  // world y to surface Y
     virtual double x(double X) const = 0;  // surface X back to world x
+    double y(double Y) const { return (H / 2 - Y) * 2 * s / W; } // surface Y back to world y
     virtual double Xj(double j) const = 0; // vertical grid line or x tick at world j
     virtual double Yj(double j) const = 0; // horizontal grid line or y tick at world j
 };
@@ -54,3 +57,7 @@ public:
     double Xj(double j) const override { return W * (j + s) / (2 * s); }
     double Yj(double j) const override { return H - H * (j + s) / (2 * s); }
 };
+
+// The world point under a surface point, as the canvas's tooltip shows it: "x = 1.5, y = -.25",
+// each coordinate rounded to three decimals. Empty where the frame cannot place it (a scale of 0).
+QString worldPointText(const FrameMapping &frame, double X, double Y);

@@ -10,6 +10,7 @@
 
 #include "app/application.h"
 #include "app/multilinetextbox.h"
+#include "app/modulewindow.h"
 #include "canvas/graphcanvas.h"
 #include "canvas/twips.h"
 
@@ -119,6 +120,7 @@ const Commands::Command Commands::commands[] = {
     {"answer", "answer TEXT", 1, 1, &Commands::answer},
     {"cancel", "cancel", 0, 0, &Commands::cancel},
     {"printer", "printer FILE", 1, 1, &Commands::printer},
+    {"export", "export W FILE", 2, 2, &Commands::exportGraph},
     {"random", "random V1 V2 ...", 1, -1, &Commands::random},
     {"text", "text W.C or text W", 1, 1, &Commands::text},
     {"value", "value W.C", 1, 1, &Commands::value},
@@ -313,6 +315,17 @@ void Commands::cancel(const Arguments &)
 void Commands::printer(const Arguments &arguments)
 {
     m_prompts.queuePrinter(arguments[0].text);
+}
+
+// Saves a module window's graph as its canvas menu's "Save graph as…" would, without the dialog.
+// A file that could not be written shows the window's message, as for a user.
+void Commands::exportGraph(const Arguments &arguments)
+{
+    const Target target = requireReachable(findTarget(m_application, arguments[0].text));
+    auto *window = qobject_cast<ModuleWindow *>(target.window);
+    if (target.control || !window)
+        throw wrongKind(target, QStringLiteral("a module window"));
+    window->saveGraph(arguments[1].text);
 }
 
 void Commands::random(const Arguments &arguments)

@@ -46,6 +46,7 @@ private:
     void answer(const Arguments &arguments);
     void cancel(const Arguments &arguments);
     void printer(const Arguments &arguments);
+    void exportGraph(const Arguments &arguments);
     void random(const Arguments &arguments);
 
     void text(const Arguments &arguments);

@@ -72,7 +72,8 @@ void activate(QWidget *window)
 {
     window->raise();
     window->activateWindow();
-    QTest::qWaitForWindowActive(window);
+    // Where the platform cannot activate windows, keys still reach the focused control.
+    static_cast<void>(QTest::qWaitForWindowActive(window));
 }
 
 void pressKey(QWidget *window, QKeyCombination key)
