@@ -5,6 +5,16 @@ void PrintTo(const QString &text, std::ostream *os)
     *os << '"' << text.toStdString() << '"';
 }
 
+void PrintTo(QStringView text, std::ostream *os)
+{
+    PrintTo(text.toString(), os);
+}
+
+void PrintTo(QLatin1StringView text, std::ostream *os)
+{
+    PrintTo(QString(text), os);
+}
+
 void PrintTo(const std::optional<QString> &text, std::ostream *os)
 {
     if (text)

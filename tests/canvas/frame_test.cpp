@@ -1,6 +1,7 @@
 #include "canvas/framedrawing.h"
 #include "canvas/recordingsurface.h"
 #include "canvas/worldframe.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 #include "canvas/sampling.h"
 #include "canvas/worldframe.h"
 #include "core/checkedarithmetic.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,54 +1,67 @@
 #include "core/numberreading.h"
 
+#include "testsupport.h"
+
 #include <QString>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-#include <vector>
 
-TEST(ReadNumber, ReadsTheLeadingNumberAsAFiniteDouble)
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Row
 {
-    struct Row
-    {
-        const char *name;
-        QString text;
-        double expected;
-    };
-    const double largest = std::numeric_limits<double>::max();
-    const std::vector<Row> rows = {
-        {"blanks between digits", "  1 2abc", 12},
-        {"blanks around sign and point", "+ 2 . 5", 2.5},
-        {"tabs and line feeds", "\t-\n3\t.2 5", -3.25},
-        {"comma ends the number", "1,5", 1},
-        {"second point ends the number", "1.5.3", 1.5},
-        {"signed fraction with exponent", "-.5e1x", -5},
-        {"D exponent", "1D2", 100},
-        {"lower-case d, negative exponent", "3. d - 2", 0.03},
-        {"E without digits", "1e", 1},
-        {"E and sign without digits", "2E+x", 2},
-        {"empty", "", 0},
-        {"letters", "abc", 0},
-        {"point without digits", ".e5", 0},
-        {"nearest double to 0.1", "0.1", 0.1},
-        {"halfway case rounds to even", "9007199254740993", 9007199254740992.0},
-        {"hexadecimal", "&H1F", 31},
-        {"octal, stops at 8", " & o 178", 15},
-        {"unknown prefix", "&X1", 0},
-        {"hexadecimal beyond 64 bits", "&H1" + QString(20, u'0'), std::ldexp(1.0, 80)},
-        {"octal beyond 64 bits", "&O1" + QString(30, u'0'), std::ldexp(1.0, 90)},
-        {"very many hexadecimal digits", "&H" + QString(300, u'F'), largest},
-        {"very many octal digits", "&O" + QString(400, u'7'), largest},
-        {"overflow", "1e999", largest},
-        {"negative overflow", "-1e999", -largest},
-        {"exponent with very many digits", "1e99999999999999999999999", largest},
-        {"long mantissa, small exponent", "1" + QString(400, u'0') + "e-50", largest},
-        {"underflow", "1e-999", 0},
-        {"long fraction, large exponent", "." + QString(400, u'0') + "1e50", 0},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(readNumber(row.text), row.expected);
-    }
+    const char *name;
+    QString text;
+    double expected;
+};
+
+class ReadNumberTest : public testing::TestWithParam<Row>
+{
+};
+
+TEST_P(ReadNumberTest, ReadsTheLeadingNumberAsAFiniteDouble)
+{
+    EXPECT_EQ(readNumber(GetParam().text), GetParam().expected);
 }
+
+constexpr double largest = std::numeric_limits<double>::max();
+
+const Row rows[] = {
+    {"BlanksBetweenDigits", u"  1 2abc"_s, 12},
+    {"BlanksAroundSignAndPoint", u"+ 2 . 5"_s, 2.5},
+    {"TabsAndLineFeeds", u"\t-\n3\t.2 5"_s, -3.25},
+    {"CommaEndsTheNumber", u"1,5"_s, 1},
+    {"SecondPointEndsTheNumber", u"1.5.3"_s, 1.5},
+    {"SignedFractionWithExponent", u"-.5e1x"_s, -5},
+    {"DExponent", u"1D2"_s, 100},
+    {"LowerCaseDNegativeExponent", u"3. d - 2"_s, 0.03},
+    {"EWithoutDigits", u"1e"_s, 1},
+    {"EAndSignWithoutDigits", u"2E+x"_s, 2},
+    {"Empty", u""_s, 0},
+    {"Letters", u"abc"_s, 0},
+    {"PointWithoutDigits", u".e5"_s, 0},
+    {"NearestDoubleToOneTenth", u"0.1"_s, 0.1},
+    {"HalfwayCaseRoundsToEven", u"9007199254740993"_s, 9007199254740992.0},
+    {"Hexadecimal", u"&H1F"_s, 31},
+    {"OctalStopsAtEight", u" & o 178"_s, 15},
+    {"UnknownPrefix", u"&X1"_s, 0},
+    {"HexadecimalBeyond64Bits", u"&H1"_s + QString(20, u'0'), std::ldexp(1.0, 80)},
+    {"OctalBeyond64Bits", u"&O1"_s + QString(30, u'0'), std::ldexp(1.0, 90)},
+    {"VeryManyHexadecimalDigits", u"&H"_s + QString(300, u'F'), largest},
+    {"VeryManyOctalDigits", u"&O"_s + QString(400, u'7'), largest},
+    {"Overflow", u"1e999"_s, largest},
+    {"NegativeOverflow", u"-1e999"_s, -largest},
+    {"ExponentWithVeryManyDigits", u"1e99999999999999999999999"_s, largest},
+    {"LongMantissaSmallExponent", u"1"_s + QString(400, u'0') + u"e-50"_s, largest},
+    {"Underflow", u"1e-999"_s, 0},
+    {"LongFractionLargeExponent", u"."_s + QString(400, u'0') + u"1e50"_s, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, ReadNumberTest, testing::ValuesIn(rows), rowName<Row>);
+
+} // namespace

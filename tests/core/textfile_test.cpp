@@ -1,8 +1,12 @@
 #include "core/textfile.h"
 
+#include "testsupport.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -15,14 +19,14 @@ TEST(TextFile, SplitsLinesAtEveryKindOfLineEnd)
         QStringList lines;
     };
     const Row rows[] = {
-        {"CR LF", QStringLiteral("first\r\nsecond\r\n"), {"first", "second"}},
-        {"LF alone", QStringLiteral("first\nsecond\n"), {"first", "second"}},
-        {"CR alone", QStringLiteral("first\rsecond"), {"first", "second"}},
-        {"no line end after the last line", QStringLiteral("a\r\nb"), {"a", "b"}},
-        {"a final empty line", QStringLiteral("secret\r\n\r\n"), {"secret", ""}},
-        {"blanks are kept", QStringLiteral(" a b \r\n"), {" a b "}},
+        {"CR LF", u"first\r\nsecond\r\n"_s, {u"first"_s, u"second"_s}},
+        {"LF alone", u"first\nsecond\n"_s, {u"first"_s, u"second"_s}},
+        {"CR alone", u"first\rsecond"_s, {u"first"_s, u"second"_s}},
+        {"no line end after the last line", u"a\r\nb"_s, {u"a"_s, u"b"_s}},
+        {"a final empty line", u"secret\r\n\r\n"_s, {u"secret"_s, u""_s}},
+        {"blanks are kept", u" a b \r\n"_s, {u" a b "_s}},
         {"nothing at all", QString(), {}},
-        {"one empty line", QStringLiteral("\r\n"), {""}},
+        {"one empty line", u"\r\n"_s, {u""_s}},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -33,13 +37,13 @@ TEST(TextFile, SplitsLinesAtEveryKindOfLineEnd)
 TEST(TextFile, ReadsTheProgramsCodePageAndReportsAMissingFile)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("pw.txt"));
+    const QString path = dir.filePath(u"pw.txt"_s);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("caf\xe9\r\n");
     file.close();
-    EXPECT_EQ(readTextLines(path), QStringList{QStringLiteral("café")});
-    EXPECT_EQ(readTextLines(dir.filePath(QStringLiteral("missing.txt"))), std::nullopt);
+    EXPECT_EQ(readTextLines(path), QStringList{u"café"_s});
+    EXPECT_EQ(readTextLines(dir.filePath(u"missing.txt"_s)), std::nullopt);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "operationlisting.h"
 
+#include "testsupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {

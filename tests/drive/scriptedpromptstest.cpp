@@ -1,5 +1,6 @@
 #include "scriptedprompts.h"
 #include "scriptedrandomsource.h"
+#include "testsupport.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,8 +1,17 @@
 #include "scriptlexer.h"
 #include "scripterror.h"
+#include "testsupport.h"
 #include "textformat.h"
 
 #include <gtest/gtest.h>
+
+// Prints a word as its text, marked when it was quoted, when a comparison of words fails.
+void PrintTo(const ScriptWord &word, std::ostream *os)
+{
+    PrintTo(word.text, os);
+    if (word.quoted)
+        *os << " (quoted)";
+}
 
 namespace {
 
@@ -47,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "select Fst.List1 \"3\"",
                  {bare("select"), bare("Fst.List1"), inQuotes("3")}},
         WordsRow{"NothingButBlanks", " \t ", {}}),
-    [](const testing::TestParamInfo<WordsRow> &info) { return std::string(info.param.name); });
+    rowName<WordsRow>);
 
 struct ErrorRow
 {
@@ -78,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorRow{"UnknownEscape", "answer \"a\\qb\"", "unknown escape \\q"},
         ErrorRow{"QuoteInsideWord", "answer ab\"c\"", "a quote must begin and end a whole word"},
         ErrorRow{"WordAfterQuote", "answer \"ab\"c", "a quote must begin and end a whole word"}),
-    [](const testing::TestParamInfo<ErrorRow> &info) { return std::string(info.param.name); });
+    rowName<ErrorRow>);
 
 TEST(SplitWords, ReadsBackWhatQuotedWrites)
 {

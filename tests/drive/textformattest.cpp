@@ -1,5 +1,7 @@
 #include "textformat.h"
 
+#include "testsupport.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -32,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberRow{"SmallWithoutExponent", -1.5e-7, "-0.00000015"},
                     NumberRow{"NegativeZero", -0.0, "0"},
                     NumberRow{"Infinity", std::numeric_limits<double>::infinity(), "inf"}),
-    [](const testing::TestParamInfo<NumberRow> &info) { return std::string(info.param.name); });
+    rowName<NumberRow>);
 
 TEST(FormatNumber, ShortensFloatsAsFloats)
 {

@@ -1,5 +1,7 @@
 #include "useractions.h"
 
+#include "testsupport.h"
+
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>

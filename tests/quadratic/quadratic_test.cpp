@@ -2,38 +2,39 @@
 
 #include "canvas/recordingsurface.h"
 #include "canvas/worldframe.h"
+#include "testsupport.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <utility>
 #include <vector>
 
 using namespace quadratic;
+using namespace Qt::StringLiterals;
 
 TEST(Quadratic, ConvertsBetweenTheForms)
 {
-    struct Case
+    struct Row
     {
         const char *name;
         double a, b, c, p, q;
     };
-    const std::vector<Case> toStandard = {
+    const std::vector<Row> toStandard = {
         {"p = 2, q = -1", 1, -4, 3, 2, -1},
         {"p = 1, q = -4", 1, -2, -3, 1, -4},
     };
-    for (const Case &row : toStandard) {
+    for (const Row &row : toStandard) {
         SCOPED_TRACE(row.name);
         const StandardForm standard = verander_b_c(row.a, row.p, row.q);
         EXPECT_DOUBLE_EQ(standard.b, row.b);
         EXPECT_DOUBLE_EQ(standard.c, row.c);
     }
-    const std::vector<Case> toVertex = {
+    const std::vector<Row> toVertex = {
         {"back to p = 2, q = -1", 1, -4, 3, 2, -1},
         {"a changed to 2 keeps b and c", 2, -2, -3, 0.5, -3.5},
         {"b = 2, c = -3", 1, 2, -3, -1, -4},
     };
-    for (const Case &row : toVertex) {
+    for (const Row &row : toVertex) {
         SCOPED_TRACE(row.name);
         const VertexForm vertex = verander_p_q(row.a, row.b, row.c);
         EXPECT_DOUBLE_EQ(vertex.p, row.p);
@@ -43,18 +44,32 @@ TEST(Quadratic, ConvertsBetweenTheForms)
 
 TEST(Quadratic, ReplacesACoefficientThatReadsAsZero)
 {
-    const std::vector<std::pair<QString, QString>> rows = {
-        {"0", "0.01"},   {"0.0", "0.01"}, {"00", "0.01"}, {"", "0.01"},    {" 0", "0.01"},
-        {"abc", "0.01"}, {"2", "2"},      {"0.5", "0.5"}, {"-0.5", "-0.5"}};
-    for (const auto &[text, expected] : rows) {
-        SCOPED_TRACE(text.toStdString());
-        EXPECT_EQ(nonZeroCoefficientText(text), expected);
+    struct Row
+    {
+        const char *name;
+        QString text;
+        QString expected;
+    };
+    const std::vector<Row> rows = {
+        {"zero", u"0"_s, u"0.01"_s},
+        {"zero with a point", u"0.0"_s, u"0.01"_s},
+        {"two zeros", u"00"_s, u"0.01"_s},
+        {"empty", u""_s, u"0.01"_s},
+        {"blank before zero", u" 0"_s, u"0.01"_s},
+        {"letters", u"abc"_s, u"0.01"_s},
+        {"whole number kept", u"2"_s, u"2"_s},
+        {"fraction kept", u"0.5"_s, u"0.5"_s},
+        {"negative fraction kept", u"-0.5"_s, u"-0.5"_s},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(nonZeroCoefficientText(row.text), row.expected);
     }
 }
 
 TEST(Quadratic, WritesTableRows)
 {
-    struct Case
+    struct Row
     {
         const char *name;
         double x, y;
@@ -62,18 +77,19 @@ TEST(Quadratic, WritesTableRows)
         QString expected;
     };
     const QString gap(16, u' ');
-    const std::vector<Case> rows = {
-        {"first row at start", -5, 25, QLocale::c(), "     -5.000         25.000" + gap + "+\r\n"},
+    const std::vector<Row> rows = {
+        {"first row at start", -5, 25, QLocale::c(),
+         u"     -5.000         25.000"_s + gap + u"+\r\n"_s},
         {"row for x = 0 at start", 0, 0, QLocale::c(),
-         "      0.000          0.000" + gap + "0\r\n"},
+         u"      0.000          0.000"_s + gap + u"0\r\n"_s},
         {"negative, rounded", 0.5, -2.2505, QLocale(QLocale::English),
-         "      0.500         -2.251" + gap + "-\r\n"},
+         u"      0.500         -2.251"_s + gap + u"-\r\n"_s},
         {"decimal comma", 0.5, -2.25, QLocale(QLocale::German),
-         "      0,500         -2,250" + gap + "-\r\n"},
+         u"      0,500         -2,250"_s + gap + u"-\r\n"_s},
         {"longer than the column", 123456789.5, -1e10, QLocale::c(),
-         "123456789.500    -10000000000.000" + gap + "-\r\n"},
+         u"123456789.500    -10000000000.000"_s + gap + u"-\r\n"_s},
     };
-    for (const Case &row : rows) {
+    for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(lijn(row.x, row.y, row.locale), row.expected);
     }
@@ -81,7 +97,7 @@ TEST(Quadratic, WritesTableRows)
 
 TEST(Quadratic, TabulatesWholeNumbersAroundTheVertexWithZerosAndVertexInserted)
 {
-    struct Case
+    struct Row
     {
         const char *name;
         Prescription k;
@@ -89,7 +105,7 @@ TEST(Quadratic, TabulatesWholeNumbersAroundTheVertexWithZerosAndVertexInserted)
         std::vector<double> x;
         std::vector<double> y;
     };
-    const std::vector<Case> cases = {
+    const std::vector<Row> cases = {
         {"ax² at start",
          Prescription::AX2,
          {.a = 1},
@@ -122,7 +138,7 @@ TEST(Quadratic, TabulatesWholeNumbersAroundTheVertexWithZerosAndVertexInserted)
          {-4, -3, -2, -1, 0, 1, 1.5, 2, 3, 4, 5, 6},
          {30.25, 20.25, 12.25, 6.25, 2.25, 0.25, 0, 0.25, 2.25, 6.25, 12.25, 20.25}},
     };
-    for (const Case &row : cases) {
+    for (const Row &row : cases) {
         SCOPED_TRACE(row.name);
         const ValueTable table = valueTable(row.k, row.coefficients);
         EXPECT_FALSE(table.failed);
@@ -139,7 +155,7 @@ TEST(Quadratic, TabulatesWholeNumbersAroundTheVertexWithZerosAndVertexInserted)
 
 TEST(Quadratic, FindsTheZerosOfEveryPrescription)
 {
-    struct Case
+    struct Row
     {
         const char *name;
         Prescription k;
@@ -147,7 +163,7 @@ TEST(Quadratic, FindsTheZerosOfEveryPrescription)
         std::vector<double> zeros;
     };
     const double root2 = std::sqrt(2.0);
-    const std::vector<Case> cases = {
+    const std::vector<Row> cases = {
         {"ax²", Prescription::AX2, {.a = 2}, {0}},
         {"ax²+q", Prescription::AX2PlusQ, {.a = 1, .c = -2, .q = -2}, {-root2, root2}},
         {"ax²+q above the axis", Prescription::AX2PlusQ, {.a = 1, .c = 2, .q = 2}, {}},
@@ -166,7 +182,7 @@ TEST(Quadratic, FindsTheZerosOfEveryPrescription)
          {.a = 1, .b = -2, .c = 1, .p = 1},
          {1}},
     };
-    for (const Case &row : cases) {
+    for (const Row &row : cases) {
         SCOPED_TRACE(row.name);
         const ValueTable table = valueTable(row.k, row.coefficients);
         std::vector<double> zeros;
@@ -180,9 +196,19 @@ TEST(Quadratic, FindsTheZerosOfEveryPrescription)
 
 TEST(Quadratic, TableEndsForAHugeVertexAbscissa)
 {
-    for (const double p : {1e16, -1e16, 1e300}) {
-        SCOPED_TRACE(p);
-        const ValueTable table = valueTable(Prescription::AXMinusP2, {.a = 1, .p = p});
+    struct Row
+    {
+        const char *name;
+        double p;
+    };
+    const Row rows[] = {
+        {"p = 1e16", 1e16},
+        {"p = -1e16", -1e16},
+        {"p = 1e300", 1e300},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const ValueTable table = valueTable(Prescription::AXMinusP2, {.a = 1, .p = row.p});
         EXPECT_FALSE(table.failed);
         EXPECT_GE(table.points.size(), 1u);
         EXPECT_LE(table.points.size(), 11u);
@@ -191,19 +217,19 @@ TEST(Quadratic, TableEndsForAHugeVertexAbscissa)
 
 TEST(Quadratic, TableStopsAtAValueThatCannotBeComputed)
 {
-    struct Case
+    struct Row
     {
         const char *name;
         Prescription k;
         QuadraticCoefficients coefficients;
         size_t rowsBefore;
     };
-    const std::vector<Case> cases = {
+    const std::vector<Row> cases = {
         {"overflow of y at x = 5", Prescription::AX2, {.a = 1e307, .p = 1}, 9},
         {"ax²+bx+c with a = 0", Prescription::Standard, {.a = 0, .b = 1}, 0},
         {"ax²+q with a = 0", Prescription::AX2PlusQ, {.a = 0, .q = -1}, 0},
     };
-    for (const Case &row : cases) {
+    for (const Row &row : cases) {
         SCOPED_TRACE(row.name);
         const ValueTable table = valueTable(row.k, row.coefficients);
         EXPECT_TRUE(table.failed);
@@ -234,7 +260,9 @@ TEST(Quadratic, DrawsTheFrameAndThenTheParabola)
     EXPECT_EQ(operations.back().x2, 6120);
 
     RecordingSurface unscaled(6135, 6135);
-    EXPECT_EQ(teken(unscaled, WorldFrame::onSurface(unscaled, 0), false, Prescription::AX2, {.a = 1}), DrawResult::Failed);
+    EXPECT_EQ(
+        teken(unscaled, WorldFrame::onSurface(unscaled, 0), false, Prescription::AX2, {.a = 1}),
+        DrawResult::Failed);
     EXPECT_EQ(unscaled.log().lineCount(), 2);
     EXPECT_EQ(unscaled.log().pointCount(), 0);
 }

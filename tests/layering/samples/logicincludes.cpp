@@ -1,0 +1,12 @@
+// Read by the layering check, never compiled. Nothing here may be reported.
+#include "logicincludes.h"
+#include "core/numbertext.h"
+#include <QtCore/QString>
+#include <QString>
+#include <QtGui/QColor>
+#include <QFont>
+#include <QAction>
+#include <qaction.h>
+#include <vector>
+// #include <QPushButton>
+const char *text = "#include <QPrinter>";

@@ -1,0 +1,12 @@
+// Read by the layering check, never compiled. Every include marked "forbidden" must be reported.
+#include "logicincludes.h"
+#include <QtWidgets/QPushButton> // forbidden
+#include <QtWidgets> // forbidden
+#include <QPushButton> // forbidden
+#include <QPrinter> // forbidden
+#include <QtPrintSupport/QPrintDialog> // forbidden
+#include <QtPrintSupport> // forbidden
+#include <qwidget.h> // forbidden
+#include "QLineEdit" // forbidden
+#  include <QtWidgets/qlabel.h> // forbidden
+#include "window.h" // forbidden
