@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
+
 using namespace families;
 
 namespace {
