@@ -1,6 +1,7 @@
 #include "app/moduleregistry.h"
 
 #include "app/placeholderwindow.h"
+#include "modules/functions/Fe.h"
 #include "modules/quadratic/Fd.h"
 
 namespace {
@@ -27,7 +28,7 @@ const std::array<ModuleEntry, moduleCount> &moduleRegistry()
         {QStringLiteral("Lines en circles"), QStringLiteral("Fh"),
          QStringLiteral("Lines and circles"), {8985, 6765, 6135}, build<PlaceholderWindow>},
         {QStringLiteral("Graphics of functions"), QStringLiteral("Fe"),
-         QStringLiteral("Graphics of functions"), {8160, 6735, 6135}, build<PlaceholderWindow>},
+         QStringLiteral("Graphics of functions"), {8160, 6735, 6135}, build<Fe>},
         {QStringLiteral("Functions  of 3rd degree"), QStringLiteral("Fa"),
          QStringLiteral("Functions of the third degree"), {9585, 6720, 6135},
          build<PlaceholderWindow>},

@@ -54,6 +54,7 @@ DrawResult sampleCurve(DrawingSurface &surface, const FrameMapping &frame,
         sample.previousX = X;
         sample.previousY = Y;
         sample.previousy = sample.y;
+        sample.previousClamped = sample.clamped;
     }
     return DrawResult::Complete;
 }

@@ -19,6 +19,7 @@ struct CurveSample
     double previousX = 0;
     double previousY = 0;
     double previousy = 0;
+    bool previousClamped = false;
 };
 
 // What the pen does at a sample: nothing, set the single point, or join from the previous one.
