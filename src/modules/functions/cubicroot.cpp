@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace cubic {
@@ -54,50 +55,39 @@ std::optional<double> newtonWithRestarts(const Cubic &k)
     return std::nullopt;
 }
 
-// The smallest whole number not below numerator / denominator (denominator > 0).
-int ceilingOfQuotient(int numerator, int denominator)
-{
-    const int quotient = numerator / denominator;
-    return quotient * denominator < numerator ? quotient + 1 : quotient;
-}
-
-// Bisection on a copy of the cubic scaled so that nothing can overflow: with t = 2^e·u and e
-// chosen from the binary exponents of the coefficients, u³ + c2·u² + c1·u + c0 has every |ci| at
-// most 1, so all its roots lie in (-2, 2), where it is negative at -2 and positive at 2.
+// Bisection in extended precision, on a bracket from Cauchy's bound on the roots. Its exponent
+// range holds every term of the cubic for any double coefficients and any t within that bound,
+// so no value on the way overflows, and the sign of the cubic at each end of the bracket is the
+// sign of its leading term there.
 double bisectionRoot(const Cubic &k)
 {
-    int e3 = 0;
-    const double m3 = std::frexp(k.k3, &e3);
-    const double coefficients[3] = {k.k0, k.k1, k.k2};
-    double mantissas[3] = {};
-    int exponents[3] = {};
-    std::optional<int> e;
-    for (int i = 0; i < 3; ++i) {
-        mantissas[i] = std::frexp(coefficients[i], &exponents[i]);
-        // |ki / k3| < 2^(ei - e3 + 1), so |ci| <= 1 once (3 - i)·e >= ei - e3 + 1.
-        if (mantissas[i] != 0) {
-            const int needed = ceilingOfQuotient(exponents[i] - e3 + 1, 3 - i);
-            e = std::max(e.value_or(needed), needed);
-        }
-    }
-    const int scale = e.value_or(0);
-    double c[3] = {};
-    for (int i = 0; i < 3; ++i)
-        c[i] = std::ldexp(mantissas[i] / m3, exponents[i] - e3 - (3 - i) * scale);
+    using Wide = long double;
+    static_assert(std::numeric_limits<Wide>::max_exponent10 > 4 * 309,
+                  "the terms of a cubic with double coefficients need a wider exponent range");
+    const Wide k3 = k.k3;
+    const Wide k2 = k.k2;
+    const Wide k1 = k.k1;
+    const Wide k0 = k.k0;
+    const auto f = [&](Wide t) { return ((k3 * t + k2) * t + k1) * t + k0; };
+    const Wide bound = 1 + std::max({std::fabs(k2 / k3), std::fabs(k1 / k3), std::fabs(k0 / k3)});
 
-    const auto g = [&c](double u) { return ((u + c[2]) * u + c[1]) * u + c[0]; };
-    double low = -2;
-    double high = 2;
+    Wide below = -bound; // where the cubic has the sign opposite to k3
+    Wide above = bound;  // where it has the sign of k3
     for (;;) {
-        const double middle = low + (high - low) / 2;
-        if (middle == low || middle == high)
+        const Wide middle = below + (above - below) / 2;
+        if (middle == below || middle == above)
             break;
-        const double value = g(middle);
-        if (value == 0)
-            return std::ldexp(middle, scale);
-        (value < 0 ? low : high) = middle;
+        const Wide value = f(middle);
+        if (value == 0) {
+            below = middle;
+            break;
+        }
+        ((value < 0) == (k3 > 0) ? below : above) = middle;
     }
-    return std::ldexp(std::fabs(g(low)) <= std::fabs(g(high)) ? low : high, scale);
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    if (std::fabs(below) > std::numeric_limits<double>::max())
+        return below < 0 ? -infinity : infinity;
+    return double(below);
 }
 
 } // namespace
