@@ -3,6 +3,7 @@
 #include "testsupport.h"
 
 #include <cmath>
+#include <limits>
 
 using namespace cubic;
 
@@ -49,10 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
                     RootRow{"NoRunSettlesWithTinyLeadingCoefficient", 1e-300, 0, 0, -1e300, 1e200}),
     rowName<RootRow>);
 
-TEST(RealRoot, IsNotFiniteOnlyForARootBeyondTheRangeOfDoubles)
+TEST(RealRoot, IsNotFiniteOnlyForARootBeyondTheRangeOfDoublesOrACoefficientThatIsNot)
 {
     // Every Newton run overflows in its second step; the one real root lies near -1E+310.
     EXPECT_FALSE(std::isfinite(realRoot(1e-300, 1e10, 0, 1e300)));
+    EXPECT_TRUE(std::isnan(realRoot(std::numeric_limits<double>::infinity(), 0, 0, 1)));
 }
 
 TEST(RealRoot, FindsARootForEverySliderSetting)

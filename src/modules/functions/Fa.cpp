@@ -152,7 +152,7 @@ DrawResult Fa::teken()
 
 // Plot clears the canvas and draws before it writes the texts, which are written even when the
 // drawing failed. Texts that would need a number that is not finite are not written at all: the
-// boxes keep what they held.
+// boxes keep what they held, and one "Fout" tells of either failure or both.
 void Fa::Command1_Click()
 {
     Picture1->Cls();

@@ -94,6 +94,8 @@ double bisectionRoot(const Cubic &k)
 
 double realRoot(double k3, double k2, double k1, double k0)
 {
+    if (!std::isfinite(k3) || !std::isfinite(k2) || !std::isfinite(k1) || !std::isfinite(k0))
+        return std::numeric_limits<double>::quiet_NaN();
     const Cubic k{k3, k2, k1, k0};
     if (const std::optional<double> root = newtonWithRestarts(k))
         return *root;

@@ -8,7 +8,7 @@ namespace cubic {
 // start value -1.5, 2.5, -3.5, ... A run also fails when it meets a zero derivative or an iterate
 // that is not finite. When a thousand restarts have all failed, bisection finds the root instead,
 // which always succeeds. The result is not finite only when the root lies beyond the range of a
-// double.
+// double or a coefficient is not finite.
 double realRoot(double k3, double k2, double k1, double k0);
 
 } // namespace cubic
