@@ -1,6 +1,7 @@
 #include "app/moduleregistry.h"
 
 #include "app/placeholderwindow.h"
+#include "modules/functions/Fa.h"
 #include "modules/functions/Fe.h"
 #include "modules/quadratic/Fd.h"
 
@@ -31,7 +32,7 @@ const std::array<ModuleEntry, moduleCount> &moduleRegistry()
          QStringLiteral("Graphics of functions"), {8160, 6735, 6135}, build<Fe>},
         {QStringLiteral("Functions  of 3rd degree"), QStringLiteral("Fa"),
          QStringLiteral("Functions of the third degree"), {9585, 6720, 6135},
-         build<PlaceholderWindow>},
+         build<Fa>},
         {QStringLiteral("Experiments of probability"), QStringLiteral("Ff"),
          QStringLiteral("Experiments of probability"), {9480, 6765, 6015},
          build<PlaceholderWindow>},

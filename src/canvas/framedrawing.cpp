@@ -34,11 +34,20 @@ template <typename Body> DrawResult forEachWholeUnit(double s, Body body)
 
 DrawResult drawFrame(DrawingSurface &surface, const FrameMapping &frame, bool grid)
 {
+    drawAxes(surface, frame);
+    return drawGridOrTicks(surface, frame, grid);
+}
+
+void drawAxes(DrawingSurface &surface, const FrameMapping &frame)
+{
+    surface.Line(0, frame.H / 2, frame.W, frame.H / 2);
+    surface.Line(frame.W / 2, 0, frame.W / 2, frame.H);
+}
+
+DrawResult drawGridOrTicks(DrawingSurface &surface, const FrameMapping &frame, bool grid)
+{
     const double W = frame.W;
     const double H = frame.H;
-    surface.Line(0, H / 2, W, H / 2);
-    surface.Line(W / 2, 0, W / 2, H);
-
     if (grid) {
         const DrawResult vertical = forEachWholeUnit(frame.s, [&](double j) {
             const double Xj = frame.Xj(j);

@@ -19,9 +19,10 @@ QString systemColourName(SystemColour role)
     return {};
 }
 
-// Qt's palette has no desktop or title-bar roles: the desktop takes the link colour and the two
-// title bars the active and the inactive highlight, which themes keep distinct from the text and
-// readable on the window background.
+// Qt's palette has no desktop or title-bar roles: the desktop takes the link colour, the active
+// title bar the highlight and the inactive title bar the visited-link colour. Themes keep these
+// readable on the window background and distinct from the text; the inactive highlight would
+// not do for the inactive title bar, as many themes give it the shade of the active one.
 QColor systemColourShade(SystemColour role, const QPalette &palette)
 {
     switch (role) {
@@ -36,7 +37,7 @@ QColor systemColourShade(SystemColour role, const QPalette &palette)
     case SystemColour::ActiveTitle:
         return palette.color(QPalette::Active, QPalette::Highlight);
     case SystemColour::InactiveTitle:
-        return palette.color(QPalette::Inactive, QPalette::Highlight);
+        return palette.color(QPalette::Active, QPalette::LinkVisited);
     }
     return palette.color(QPalette::Active, QPalette::ButtonText);
 }

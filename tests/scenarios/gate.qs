@@ -27,7 +27,7 @@ windows
 text Fa
 
 # Back in the start window the gate asks again.
-click Fa.Command3
+click Fa.Command2
 windows
 answer "first line"
 click Fst.Command3

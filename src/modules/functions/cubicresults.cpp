@@ -1,0 +1,122 @@
+#include "modules/functions/cubicresults.h"
+
+#include "core/numbertext.h"
+#include "modules/functions/cubictext.h"
+
+using namespace Qt::StringLiterals;
+
+namespace cubic {
+
+namespace {
+
+const QString none = u"none"_s;
+const QString everyNumber = u"R"_s;
+const QString rootSeparator = u"  "_s;
+const QString lineBreak = u"\r\n"_s;
+
+std::optional<QString> joined(std::initializer_list<std::optional<QString>> pieces,
+                              const QString &separator)
+{
+    QString text;
+    bool first = true;
+    for (const std::optional<QString> &piece : pieces) {
+        if (!piece)
+            return std::nullopt;
+        if (!first)
+            text += separator;
+        text += *piece;
+        first = false;
+    }
+    return text;
+}
+
+// The roots, from what ontb left of the polynomial itself.
+std::optional<QString> rootsText(const Coefficients &polynomial, const RootArray &roots)
+{
+    const auto [a, b, c, d] = polynomial;
+    if (a != 0) {
+        if (roots.D > 0)
+            return joined({numberText(roots.x1), numberText(roots.x2), numberText(roots.x3)},
+                          rootSeparator);
+        if (roots.D == 0)
+            return joined({numberText(roots.x1), numberText(roots.x2)}, rootSeparator);
+        return numberText(roots.x1);
+    }
+    if (b != 0) {
+        if (roots.D > 0)
+            return joined({numberText(roots.x2), numberText(roots.x3)}, rootSeparator);
+        if (roots.D == 0)
+            return numberText(roots.x2);
+        return none;
+    }
+    if (c != 0)
+        return numberText(-d / c);
+    return d != 0 ? none : everyNumber;
+}
+
+// The extrema, from what ontb left of the first derivative. A cubic whose derivative has a
+// double root lists that stationary point too.
+std::optional<QString> extremaText(const Coefficients &polynomial, const RootArray &roots)
+{
+    const auto [a, b, c, d] = polynomial;
+    if (a == 0)
+        return b != 0 ? extr(polynomial, -c / (2 * b)) : none;
+    if (roots.D > 0)
+        return joined({extr(polynomial, roots.x2), extr(polynomial, roots.x3)}, lineBreak);
+    if (roots.D == 0)
+        return extr(polynomial, roots.x2);
+    return none;
+}
+
+// The point of inflection and, on the next line, the tangent there: "y = -3x + 0".
+std::optional<QString> inflectionText(const Coefficients &polynomial)
+{
+    const auto [a, b, c, d] = polynomial;
+    if (a == 0)
+        return none;
+    const double xb = (-b / 3) / a;
+    const double yb = y(polynomial, xb);
+    const double m = firstDerivative(polynomial, xb);
+    const double q = yb - m * xb;
+    const std::optional<QString> slope = rond(m);
+    const std::optional<QString> intercept = rond(q);
+    if (!slope || !intercept)
+        return std::nullopt;
+    const QString tangent =
+        u"y = "_s + *slope + u"x "_s + (q >= 0 ? u"+"_s : QString()) + *intercept;
+    return joined({extr(polynomial, xb), tangent}, lineBreak);
+}
+
+} // namespace
+
+std::optional<ResultTexts> expandedTexts(const Coefficients &polynomial)
+{
+    const auto [a, b, c, d] = polynomial;
+    const std::optional<QString> texts[] = {veelterm(a, b, c, d), veelterm(0, 3 * a, 2 * b, c),
+                                            veelterm(0, 0, 6 * a, 2 * b)};
+    for (const std::optional<QString> &text : texts) {
+        if (!text)
+            return std::nullopt;
+    }
+    return ResultTexts{*texts[0], *texts[1], *texts[2], {}, {}, {}};
+}
+
+// The three calls of ontb come in this order because each leaves its roots and discriminant in
+// the root array for the texts that follow it.
+std::optional<ResultTexts> factorisedTexts(const Coefficients &polynomial)
+{
+    const auto [a, b, c, d] = polynomial;
+    RootArray roots;
+    const std::optional<QString> factors = ontb(roots, a, b, c, d);
+    const std::optional<QString> rootList = factors ? rootsText(polynomial, roots) : std::nullopt;
+    const std::optional<QString> firstFactors = ontb(roots, 0, 3 * a, 2 * b, c);
+    const std::optional<QString> extrema =
+        firstFactors ? extremaText(polynomial, roots) : std::nullopt;
+    const std::optional<QString> secondFactors = ontb(roots, 0, 0, 6 * a, 2 * b);
+    const std::optional<QString> inflection = inflectionText(polynomial);
+    if (!rootList || !extrema || !secondFactors || !inflection)
+        return std::nullopt;
+    return ResultTexts{*factors, *firstFactors, *secondFactors, *rootList, *extrema, *inflection};
+}
+
+} // namespace cubic
