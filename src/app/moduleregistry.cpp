@@ -1,6 +1,7 @@
 #include "app/moduleregistry.h"
 
 #include "app/placeholderwindow.h"
+#include "modules/probability/Ff.h"
 #include "modules/quadratic/Fd.h"
 
 namespace {
@@ -33,7 +34,7 @@ const std::array<ModuleEntry, moduleCount> &moduleRegistry()
          build<PlaceholderWindow>},
         {QStringLiteral("Experiments of probability"), QStringLiteral("Ff"),
          QStringLiteral("Experiments of probability"), {9480, 6765, 6015},
-         build<PlaceholderWindow>},
+         build<Ff>},
     }};
     return entries;
 }
