@@ -45,10 +45,10 @@ double drawResult(float r, double lowest, double highest)
     return std::floor(double(r) * (highest - lowest + 1) + lowest);
 }
 
-Test runTest(const Settings &settings, RandomSource &random)
+TestOutcome runTest(const Settings &settings, RandomSource &random)
 {
     const int count = int(passesUpTo(settings.resultsPerTest));
-    Test test;
+    TestOutcome test;
     test.results.reserve(std::size_t(count));
     test.value = startValue(settings.combination);
     // The items seen so far in this test, for "unequal".
@@ -77,7 +77,7 @@ Test runTest(const Settings &settings, RandomSource &random)
     return test;
 }
 
-std::optional<QString> lineText(const Test &test)
+std::optional<QString> lineText(const TestOutcome &test)
 {
     QString line;
     for (const double z : test.results) {
@@ -120,7 +120,7 @@ StartResult Experiment::start(double tests, const Settings &settings, RandomSour
     frequencies.reserve(std::size_t(total));
     QString lines;
     for (int k = before + 1; k <= int(total); ++k) {
-        const Test test = runTest(settings, random);
+        const TestOutcome test = runTest(settings, random);
         const std::optional<QString> line = lineText(test);
         if (!line)
             return {StartOutcome::NotComputable, {}};

@@ -50,18 +50,18 @@ inline constexpr int maximumResultsPerTest = 100;
 double drawResult(float r, double lowest, double highest);
 
 // The results of one test and the value they combine into.
-struct Test
+struct TestOutcome
 {
     std::vector<double> results;
     double value = 0;
 };
 
 // Runs one test: one draw of the random source per result, none when the test has no results.
-Test runTest(const Settings &settings, RandomSource &random);
+TestOutcome runTest(const Settings &settings, RandomSource &random);
 
 // The line of a test: the number text of each result, then two blanks and the number text of the
 // value (« 3 5   8»). Nothing when a result or the value is too large to be written.
-std::optional<QString> lineText(const Test &test);
+std::optional<QString> lineText(const TestOutcome &test);
 
 // How a Start ended.
 enum class StartOutcome
