@@ -3,6 +3,7 @@
 #include "app/placeholderwindow.h"
 #include "modules/functions/Fa.h"
 #include "modules/functions/Fe.h"
+#include "modules/probability/Ff.h"
 #include "modules/quadratic/Fd.h"
 
 namespace {
@@ -35,7 +36,7 @@ const std::array<ModuleEntry, moduleCount> &moduleRegistry()
          build<Fa>},
         {QStringLiteral("Experiments of probability"), QStringLiteral("Ff"),
          QStringLiteral("Experiments of probability"), {9480, 6765, 6015},
-         build<PlaceholderWindow>},
+         build<Ff>},
     }};
     return entries;
 }

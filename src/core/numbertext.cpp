@@ -41,6 +41,17 @@ std::optional<QString> numberText(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;
+    // Whole numbers of up to fifteen digits, the most common numbers by far, are written
+    // directly: the same text, several times faster.
+    if (std::abs(value) < 1e15 && value == std::trunc(value)) {
+        char digits[16];
+        const auto end =
+            std::to_chars(digits, digits + sizeof digits, static_cast<long long>(std::abs(value)))
+                .ptr;
+        QString out = value < 0 ? QStringLiteral("-") : QStringLiteral(" ");
+        out += QLatin1StringView(digits, end - digits);
+        return out;
+    }
     // Fifteen significant digits in the general format switch to the exponent form when the
     // decimal exponent is below -4 or at least 15, just as %.15G does, but without its locale.
     char buffer[32];

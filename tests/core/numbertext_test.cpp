@@ -37,6 +37,7 @@ const NumberTextRow numberTextRows[] = {
     {"TwoThirdsRoundedUp", 2.0 / 3, " .666666666666667"},
     {"BinaryNoiseRoundedAway", 0.1 + 0.2, " .3"},
     {"FifteenDigitsWithoutExponent", 123456789012345.0, " 123456789012345"},
+    {"LargestNegativeWholeNumberWithoutExponent", -999999999999999.0, "-999999999999999"},
     {"SixteenDigitsWithExponent", 1e15, " 1E+15"},
     {"RoundedUpToSixteenDigits", 999999999999999.9, " 1E+15"},
     {"LargeWithExponent", 1e16, " 1E+16"},

@@ -1,0 +1,73 @@
+#include "modules/probability/frequencydiagram.h"
+
+#include "canvas/drawingsurface.h"
+#include "core/numbertext.h"
+#include "modules/probability/experiment.h"
+
+namespace probability {
+
+namespace {
+
+// Each grid line is this many dashes, dash and gap alike a fortieth of the plot box.
+constexpr int dashesPerLine = 24;
+
+} // namespace
+
+void teken(DrawingSurface &surface, const Experiment &experiment, const QLocale &locale)
+{
+    const int N = experiment.done();
+    const double Hh = double(surface.Height()) - 20;
+    const double Ww = double(surface.Width()) - 10;
+
+    // The plot box.
+    const double x0 = 300;
+    const double xmax = Ww - 300;
+    const double ytop = 300;
+    const double y0 = Hh - 300;
+    const double boxWidth = xmax - x0;
+    const double boxHeight = y0 - ytop;
+
+    surface.Line(300, y0, Ww, y0);
+    surface.Line(300, 0, 300, y0);
+
+    surface.FontSize(8);
+    for (int i = 0; i <= 10; ++i) {
+        // A tenth of a whole number of tests is always a number with a number text.
+        const QString label = numberText(double(i) * N / 10).value_or(QString());
+        surface.CurrentX(x0 - 30 + i * boxWidth / 10 - surface.TextWidth(label) / 2);
+        surface.CurrentY(Hh - 200);
+        surface.Print(label);
+    }
+    // p grows by adding 0.1, so its twelfth and last value is just below 1.1.
+    for (double p = 0; p <= 1.1; p += 0.1) {
+        surface.CurrentX(20);
+        surface.CurrentY(y0 - 100 - p * boxHeight);
+        surface.Print(formatPattern(p, u"0.0", locale));
+    }
+
+    const double d = boxHeight / 40;
+    for (int i = 1; i <= 10; ++i) {
+        const double x = x0 + i * boxWidth / 10;
+        for (int m = 0; m < dashesPerLine; ++m)
+            surface.Line(x, y0 - 2 * m * d, x, y0 - (2 * m + 1) * d);
+    }
+    const double e = boxWidth / 40;
+    for (int i = 1; i <= 10; ++i) {
+        const double y = y0 - i * boxHeight / 10;
+        for (int m = 0; m < dashesPerLine; ++m)
+            surface.Line(x0 + 2 * m * e, y, x0 + (2 * m + 1) * e, y);
+    }
+
+    double previousX = 0;
+    double previousY = 0;
+    for (int j = 1; j <= N; ++j) {
+        const double x = x0 + j * boxWidth / N;
+        const double y = y0 - experiment.frequency(j) * boxHeight;
+        if (j >= 2)
+            surface.Line(previousX, previousY, x, y);
+        previousX = x;
+        previousY = y;
+    }
+}
+
+} // namespace probability

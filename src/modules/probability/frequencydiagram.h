@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLocale>
+
+class DrawingSurface;
+
+namespace probability {
+
+class Experiment;
+
+// Draws the frequency diagram of an experiment on a surface, in twips from its top-left corner:
+// the axes; labels for every tenth of the tests done along the bottom and for the relative
+// frequencies 0.0 to 1.1 up the left; a dashed grid of ten by ten; and the relative frequency
+// after each test, joined test by test from the first. Never clears the surface.
+void teken(DrawingSurface &surface, const Experiment &experiment,
+           const QLocale &locale = QLocale::system());
+
+} // namespace probability
