@@ -32,6 +32,8 @@ Fc::Fc(ModuleContext &context, const ModuleEntry &entry) : ModuleWindow(context,
     Frame1 = add<QGroupBox>(this, "Frame1", {120, 0, 2055, 1935});
     Label1 = add<QLabel>(Frame1, "Label1", {120, 240, 615, 375}, QStringLiteral("Function"));
     List1 = add<QListWidget>(Frame1, "List1", {120, 480, 615, 1230});
+    // The label reaches down behind the list: its caption stands at its top, clear of the list.
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2 = add<QLabel>(Frame1, "Label2", {840, 240, 1095, 255}, QStringLiteral("Transformation"));
     List2 = add<QListWidget>(Frame1, "List2", {840, 480, 1095, 1230});
 
