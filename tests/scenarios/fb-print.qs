@@ -10,8 +10,7 @@ click Fb.Prt
 printed
 messages
 canvas Fb
-echo "1/x under f(x)+k with the grid on: two strokes, and no tick marks"
-check Fb.Check1 1
+echo "1/x under f(x)+k: two strokes, each ending at the clamp beyond the page box"
 select Fb.List1 3
 type Fb.Text5 1
 type Fb.Text1 3
@@ -19,6 +18,7 @@ printer fb-hyperbola.pdf
 click Fb.Prt
 printed
 echo "a typed scale of 1E17 prints the axes only, though the grid is on"
+check Fb.Check1 1
 type Fb.Text1 1E17
 printer fb-huge.pdf
 click Fb.Prt
