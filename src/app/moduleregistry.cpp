@@ -5,6 +5,8 @@
 #include "modules/functions/Fe.h"
 #include "modules/probability/Ff.h"
 #include "modules/quadratic/Fd.h"
+#include "modules/transformations/Fb.h"
+#include "modules/transformations/Fc.h"
 
 namespace {
 
@@ -22,9 +24,9 @@ const std::array<ModuleEntry, moduleCount> &moduleRegistry()
         {QStringLiteral("The quadratic function"), QStringLiteral("Fd"),
          QStringLiteral("The quadratic  function"), {9840, 6765, 6135}, build<Fd>},
         {QStringLiteral("Transformations (1)"), QStringLiteral("Fb"),
-         QStringLiteral("Transformations (1)"), {8280, 6765, 6135}, build<PlaceholderWindow>},
+         QStringLiteral("Transformations (1)"), {8280, 6765, 6135}, build<Fb>},
         {QStringLiteral("Transformations (2)"), QStringLiteral("Fc"),
-         QStringLiteral("Transformations (2)"), {8640, 6735, 6135}, build<PlaceholderWindow>},
+         QStringLiteral("Transformations (2)"), {8640, 6735, 6135}, build<Fc>},
         {QStringLiteral("Lines and parabolas"), QStringLiteral("Fg"),
          QStringLiteral("Lines and parabolas"), {9100, 6730, 6135}, build<PlaceholderWindow>},
         {QStringLiteral("Lines en circles"), QStringLiteral("Fh"),
