@@ -1,6 +1,8 @@
 #include "app/moduleregistry.h"
 
 #include "app/placeholderwindow.h"
+#include "modules/conics/Fg.h"
+#include "modules/conics/Fh.h"
 #include "modules/quadratic/Fd.h"
 
 namespace {
@@ -23,9 +25,9 @@ const std::array<ModuleEntry, moduleCount> &moduleRegistry()
         {QStringLiteral("Transformations (2)"), QStringLiteral("Fc"),
          QStringLiteral("Transformations (2)"), {8640, 6735, 6135}, build<PlaceholderWindow>},
         {QStringLiteral("Lines and parabolas"), QStringLiteral("Fg"),
-         QStringLiteral("Lines and parabolas"), {9100, 6730, 6135}, build<PlaceholderWindow>},
+         QStringLiteral("Lines and parabolas"), {9100, 6730, 6135}, build<Fg>},
         {QStringLiteral("Lines en circles"), QStringLiteral("Fh"),
-         QStringLiteral("Lines and circles"), {8985, 6765, 6135}, build<PlaceholderWindow>},
+         QStringLiteral("Lines and circles"), {8985, 6765, 6135}, build<Fh>},
         {QStringLiteral("Graphics of functions"), QStringLiteral("Fe"),
          QStringLiteral("Graphics of functions"), {8160, 6735, 6135}, build<PlaceholderWindow>},
         {QStringLiteral("Functions  of 3rd degree"), QStringLiteral("Fa"),
