@@ -4,6 +4,8 @@
 
 #include "testsupport.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 using namespace conics;
@@ -177,6 +179,15 @@ TEST(FigureText, WritesCoefficientsWithTheirSign)
     EXPECT_EQ(cf(0.25), "+ .25");
     EXPECT_EQ(pointText(-1, -2), "(-1,-2)");
     EXPECT_EQ(pointText(2, -0.0), "( 2, 0)");
+}
+
+TEST(FigureText, WritesAPointWhateverTheLocale)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German));
+    EXPECT_EQ(cf(-0.5), "-.5");
+    EXPECT_EQ(pointText(1.25, 0.5), "( 1.25, .5)");
+    QLocale::setDefault(before);
 }
 
 } // namespace
