@@ -9,7 +9,8 @@
 
 Application::Application(Prompts &prompts, RandomSource &random, bool logCanvasOperations)
     : m_prompts(prompts),
-      m_moduleContext{prompts, random, [this] { showStartWindow(); }, logCanvasOperations}
+      m_moduleContext{prompts, random, m_figures, [this] { showStartWindow(); },
+                      logCanvasOperations}
 {
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/modulecontext.h"
 #include "app/moduleregistry.h"
+#include "modules/conics/figurestore.h"
 
 #include <QString>
 #include <QStringList>
@@ -52,6 +53,7 @@ public:
 
 private:
     Prompts &m_prompts;
+    conics::FigureStore m_figures;
     ModuleContext m_moduleContext;
     std::unique_ptr<Fst> m_start;
     std::array<std::unique_ptr<ModuleWindow>, moduleCount> m_modules;

@@ -4,6 +4,8 @@
 #include "modules/functions/Fa.h"
 #include "modules/functions/Fe.h"
 #include "modules/probability/Ff.h"
+#include "modules/conics/Fg.h"
+#include "modules/conics/Fh.h"
 #include "modules/quadratic/Fd.h"
 #include "modules/transformations/Fb.h"
 #include "modules/transformations/Fc.h"
@@ -28,9 +30,9 @@ const std::array<ModuleEntry, moduleCount> &moduleRegistry()
         {QStringLiteral("Transformations (2)"), QStringLiteral("Fc"),
          QStringLiteral("Transformations (2)"), {8640, 6735, 6135}, build<Fc>},
         {QStringLiteral("Lines and parabolas"), QStringLiteral("Fg"),
-         QStringLiteral("Lines and parabolas"), {9100, 6730, 6135}, build<PlaceholderWindow>},
+         QStringLiteral("Lines and parabolas"), {9100, 6730, 6135}, build<Fg>},
         {QStringLiteral("Lines en circles"), QStringLiteral("Fh"),
-         QStringLiteral("Lines and circles"), {8985, 6765, 6135}, build<PlaceholderWindow>},
+         QStringLiteral("Lines and circles"), {8985, 6765, 6135}, build<Fh>},
         {QStringLiteral("Graphics of functions"), QStringLiteral("Fe"),
          QStringLiteral("Graphics of functions"), {8160, 6735, 6135}, build<Fe>},
         {QStringLiteral("Functions  of 3rd degree"), QStringLiteral("Fa"),

@@ -109,7 +109,6 @@ void ModuleWindow::closeEvent(QCloseEvent *event)
 void ModuleWindow::Form_Resize()
 {
     prepareCanvasForResize();
-    const double outerWidth = widthInTwips(this) + designFrameWidth;
-    const double outerHeight = heightInTwips(this) + designFrameHeight;
-    Picture1->setSide(canvasSideFor(outerWidth, outerHeight, m_design));
+    const QSizeF outer = outerSizeInTwips(this, m_design);
+    Picture1->setSide(canvasSideFor(outer.width(), outer.height(), m_design));
 }

@@ -31,6 +31,16 @@ double heightInTwips(const QWidget *widget)
     return pixelsToTwips(widget->height(), widget->logicalDpiY());
 }
 
+QSizeF outerSizeInTwips(const QWidget *window, const DesignSize &design)
+{
+    const double dpiX = window->logicalDpiX();
+    const double dpiY = window->logicalDpiY();
+    const double openedWidth = snappedToPixels(design.width - designFrameWidth, dpiX);
+    const double openedHeight = snappedToPixels(design.height - designFrameHeight, dpiY);
+    return {design.width + (widthInTwips(window) - openedWidth),
+            design.height + (heightInTwips(window) - openedHeight)};
+}
+
 namespace {
 
 // The focusable controls inside a container, in layout order, descending into containers.

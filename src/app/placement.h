@@ -1,5 +1,9 @@
 #pragma once
 
+#include "canvas/resizerule.h"
+
+#include <QSizeF>
+
 class QWidget;
 
 // A control's place in its container, in twips.
@@ -17,6 +21,12 @@ void placeInTwips(QWidget *control, const TwipRect &place);
 
 // Sets the size of a window's client area in twips.
 void resizeClientInTwips(QWidget *window, double width, double height);
+
+// A module window's outer size in twips, measured from its design size: the window opened at
+// its design client size in whole pixels, and every pixel it has grown or shrunk since counts. A
+// window at its design size so measures exactly that, even where the design size is not a whole
+// number of pixels.
+QSizeF outerSizeInTwips(const QWidget *window, const DesignSize &design);
 
 // A widget's size in twips.
 double widthInTwips(const QWidget *widget);

@@ -39,9 +39,12 @@ bool GraphCanvas::event(QEvent *event)
 
 void GraphCanvas::setSide(float twips)
 {
+    // The surface measures exactly what the widget shows, a whole number of pixels, so that
+    // drawing fills the canvas on screen.
     const int pixels = twipsToPixels(twips, logicalDpiX());
+    const auto side = float(snappedToPixels(twips, logicalDpiX()));
     resize(pixels, pixels);
-    m_surface.setSize(twips, twips, logicalDpiX(), devicePixelRatioF());
+    m_surface.setSize(side, side, logicalDpiX(), devicePixelRatioF());
     update();
 }
 

@@ -18,7 +18,8 @@ class GraphCanvas : public QWidget, public DrawingSurface
 public:
     explicit GraphCanvas(QWidget *parent = nullptr);
 
-    // Sets the canvas's width and height in twips; the picture is cleared.
+    // Sets the canvas's width and height in twips, rounded to whole pixels; the picture is
+    // cleared.
     void setSide(float twips);
 
     void Cls() override;

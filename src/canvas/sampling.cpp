@@ -5,11 +5,6 @@
 #include "canvas/worldframe.h"
 #include "core/checkedarithmetic.h"
 
-namespace {
-// Samples further than this beyond the top or bottom edge are pulled back to it.
-constexpr double clampMargin = 2000;
-} // namespace
-
 PenAction standardPen(const CurveSample &sample)
 {
     return sample.X == 0 || sample.clamped ? PenAction::Point : PenAction::Line;

@@ -7,6 +7,9 @@
 class DrawingSurface;
 class FrameMapping;
 
+// Samples further than this beyond the top or bottom edge are pulled back to it.
+inline constexpr double clampMargin = 2000;
+
 // One sample of a curve, as the pen rule sees it: the column X, the world point (x, y), the
 // clamped surface height Y, and the previous sample (0, 0 and y = 0 before the first).
 struct CurveSample

@@ -13,3 +13,9 @@ inline double pixelsToTwips(double pixels, double dotsPerInch)
 {
     return pixels * twipsPerInch / dotsPerInch;
 }
+
+// A length in twips as the screen shows it: rounded to a whole number of pixels.
+inline double snappedToPixels(double twips, double dotsPerInch)
+{
+    return pixelsToTwips(twipsToPixels(twips, dotsPerInch), dotsPerInch);
+}

@@ -32,6 +32,17 @@ TEST(GraphCanvas, KeepsWhatIsDrawnUntilCleared)
     EXPECT_EQ(canvas.Height(), 3000);
 }
 
+TEST(GraphCanvas, MeasuresTheWholePixelsItShows)
+{
+    GraphCanvas canvas;
+    for (const float side : {6140.0f, 100.0f, 6135.0f}) {
+        SCOPED_TRACE(side);
+        canvas.setSide(side);
+        EXPECT_EQ(canvas.Width(), canvas.width() * 15);
+        EXPECT_EQ(canvas.Height(), canvas.height() * 15);
+    }
+}
+
 TEST(GraphCanvas, KeepsNoLogUnlessAsked)
 {
     GraphCanvas canvas;

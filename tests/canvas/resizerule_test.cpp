@@ -40,6 +40,8 @@ TEST(Twips, ConvertWithTheLogicalDpi)
     EXPECT_EQ(twipsToPixels(8, 96), 1);
     EXPECT_EQ(twipsToPixels(1440, 144), 144);
     EXPECT_EQ(pixelsToTwips(409, 96), 6135);
+    EXPECT_EQ(snappedToPixels(6140, 96), 6135);
+    EXPECT_EQ(snappedToPixels(8980, 96), 8985);
 }
 
 } // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "modules/conics/conicswindow.h"
+
+// Lines and circles: two figures, each a line or the circle x² + y² + 2ax + 2by + c = 0.
+class Fh : public ConicsWindow
+{
+    Q_OBJECT
+
+public:
+    Fh(ModuleContext &context, const ModuleEntry &entry);
+
+private:
+    std::optional<conics::FigureRows> storeFigure(conics::FigureNumber k,
+                                                  const conics::Figure &boxes) override;
+    std::optional<QString> intersectionText() override;
+    void Command1_Click() override;
+};

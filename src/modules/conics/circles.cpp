@@ -1,0 +1,186 @@
+#include "modules/conics/circles.h"
+
+#include "canvas/framedrawing.h"
+#include "canvas/worldframe.h"
+#include "core/checkedarithmetic.h"
+#include "core/numbertext.h"
+#include "modules/conics/figuredrawing.h"
+
+#include <cmath>
+
+namespace conics::circles {
+
+namespace {
+
+// The circle is sampled every 0.07 radians up to a little past a full turn, which closes it.
+constexpr double angleStep = 0.07;
+constexpr double lastAngle = 6.4832;
+
+double squaredRadius(const Conic &circle)
+{
+    const auto [a, b, c] = circle;
+    return (b * b + a * a) - c;
+}
+
+std::optional<FigureRows> lineRows(FigureNumber k, const Line &line)
+{
+    const auto [u, v, w] = line;
+    if (u == 0 && v == 0)
+        return FigureRows{std::nullopt, QString()};
+    const double X0 = u != 0 ? roundedIntercept(w, u) : 0;
+    const double Y0 = v != 0 ? roundedIntercept(w, v) : 0;
+    if (!computable(X0, Y0))
+        return std::nullopt;
+
+    const bool first = k == FigureNumber::First;
+    QString details;
+    if (u != 0)
+        details += (first ? QStringLiteral("Int X:") : QStringLiteral("sn X: ")) + nt(X0);
+    if (v != 0)
+        details += (first ? QStringLiteral("  Int Y:") : QStringLiteral("  sn Y: ")) + nt(Y0);
+    return FigureRows{linePrescription(line), details};
+}
+
+std::optional<FigureRows> circleRows(const Conic &circle)
+{
+    const auto [a, b, c] = circle;
+    const double R2 = squaredRadius(circle);
+    if (!computable(2 * a, 2 * b, R2))
+        return std::nullopt;
+    // The prescription shows the doubled coefficients of x and y.
+    FigureRows rows{QStringLiteral("x²+y²") + cf(2 * a) + u'x' + cf(2 * b) + u'y' + cf(c) +
+                        QStringLiteral("=0"),
+                    QStringLiteral("No circle")};
+    if (R2 < 0)
+        return rows;
+    const double mx = roundThreeDecimals(-a);
+    const double my = roundThreeDecimals(-b);
+    const double R = roundThreeDecimals(std::sqrt(R2));
+    if (!computable(mx, my, R))
+        return std::nullopt;
+    rows.details = QStringLiteral("m(") + cf(mx) + QStringLiteral(" , ") + cf(my) +
+                   QStringLiteral(")  R=") + cf(R);
+    return rows;
+}
+
+DrawResult drawCircle(DrawingSurface &surface, const FrameMapping &frame, const Conic &circle)
+{
+    const double R2 = squaredRadius(circle);
+    if (!computable(R2))
+        return DrawResult::Failed;
+    if (R2 < 0)
+        return DrawResult::Complete;
+    const double R = std::sqrt(R2);
+    const double mx = -circle.a;
+    const double my = -circle.b;
+    const double W = frame.W;
+    const double H = frame.H;
+    // The chain starts at the point (mx + R, my), the first sample.
+    const double startX = W / 2 + ((W * (R + mx)) / frame.s) / 2;
+    const double startY = H / 2 - ((W * my) / frame.s) / 2;
+    if (!computable(startX, startY))
+        return DrawResult::Failed;
+    ClampedChain chain(surface, frame, startX, startY);
+    for (double t = 0; t <= lastAngle; t += angleStep) {
+        if (!chain.add(R * std::cos(t) + mx, R * std::sin(t) + my))
+            return DrawResult::Failed;
+    }
+    return DrawResult::Complete;
+}
+
+} // namespace
+
+std::optional<FigureRows> storeFigure(FigureStore &store, FigureNumber k, const Figure &boxes)
+{
+    const std::optional<FigureRows> rows =
+        boxes.kind == FigureKind::Line ? lineRows(k, boxes.line) : circleRows(boxes.conic);
+    if (rows)
+        store.store(k, boxes);
+    return rows;
+}
+
+std::optional<QString> snijpunten(const Conic &circle, const Line &line)
+{
+    const auto [a, b, c] = circle;
+    const auto [u, v, w] = line;
+    if (u == 0 && v == 0)
+        return QString();
+
+    // The quadratic A·t² + B·t + C = 0 in y for a vertical line (multiplied by u·u), in x for any
+    // other line (with y = -(u·x + w) / v, multiplied by v·v).
+    double A, B, C;
+    if (v == 0) {
+        A = u * u;
+        B = 2 * b * u * u;
+        C = (w * w + c * u * u) - 2 * a * u * w;
+    } else {
+        A = u * u + v * v;
+        B = (2 * u * w + 2 * a * v * v) - 2 * b * u * v;
+        C = (w * w - 2 * b * v * w) + c * v * v;
+    }
+    const double D = B * B - 4 * A * C;
+    if (!computable(A, B, C, D))
+        return std::nullopt;
+    if (D < 0)
+        return QStringLiteral("No intersection");
+
+    const double t1 = ((-B - std::sqrt(D)) / 2) / A;
+    const double t2 = ((-B + std::sqrt(D)) / 2) / A;
+    const auto pointAt = [&](double t) {
+        return v == 0 ? roundedPointText(-w / u, t) : roundedPointText(t, (-u * t - w) / v);
+    };
+    const std::optional<QString> first = pointAt(t1);
+    const std::optional<QString> second = pointAt(t2);
+    if (!first || !second)
+        return std::nullopt;
+    if (D == 0)
+        return QStringLiteral("Contact:") + *first;
+    return *first + NL + *second;
+}
+
+std::optional<QString> intersectionText(const FigureStore &store)
+{
+    const auto isNoLine = [](const Figure &figure) {
+        return figure.kind == FigureKind::Line && figure.line.u == 0 && figure.line.v == 0;
+    };
+    const Figure &one = store[FigureNumber::First];
+    const Figure &two = store[FigureNumber::Second];
+    if (isNoLine(one) || isNoLine(two))
+        return QStringLiteral("No line");
+
+    constexpr auto line = FigureKind::Line;
+    constexpr auto circle = FigureKind::Conic;
+    if (one.kind == line && two.kind == line)
+        return lineAgainstLine(one.line, two.line, false);
+    if (one.kind == line && two.kind == circle)
+        return snijpunten(two.conic, one.line);
+    if (one.kind == circle && two.kind == line)
+        return snijpunten(one.conic, two.line);
+    if (one.kind == circle && two.kind == circle) {
+        // The first prescription less the second: the x² and y² terms cancel.
+        const auto [a1, b1, c1] = one.conic;
+        const auto [a2, b2, c2] = two.conic;
+        const Line difference{2 * a1 - 2 * a2, 2 * b1 - 2 * b2, c1 - c2};
+        if (!computable(difference.u, difference.v, difference.w))
+            return std::nullopt;
+        return snijpunten(two.conic, difference);
+    }
+    return QString();
+}
+
+DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid,
+                 const FigureStore &store)
+{
+    if (drawFrame(surface, frame, grid) == DrawResult::Failed ||
+        traceLines(surface, frame, store, LinesWithoutDirection::Skipped) == DrawResult::Failed ||
+        drawVerticalLines(surface, frame, store) == DrawResult::Failed)
+        return DrawResult::Failed;
+    for (const Figure &figure : store.figures) {
+        if (figure.kind == FigureKind::Conic &&
+            drawCircle(surface, frame, figure.conic) == DrawResult::Failed)
+            return DrawResult::Failed;
+    }
+    return DrawResult::Complete;
+}
+
+} // namespace conics::circles

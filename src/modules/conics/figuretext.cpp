@@ -1,0 +1,65 @@
+#include "modules/conics/figuretext.h"
+
+#include "core/checkedarithmetic.h"
+#include "core/numbertext.h"
+
+#include <cmath>
+
+namespace conics {
+
+QString cf(double u)
+{
+    return u >= 0 ? u'+' + nt(u) : nt(u);
+}
+
+QString nt(double value)
+{
+    return numberText(value).value_or(QString());
+}
+
+QString pointText(double x, double y)
+{
+    return u'(' + nt(x) + u',' + nt(y) + u')';
+}
+
+std::optional<QString> roundedPointText(double x, double y)
+{
+    const double xRounded = roundThreeDecimals(x);
+    const double yRounded = roundThreeDecimals(y);
+    if (!computable(xRounded, yRounded))
+        return std::nullopt;
+    return pointText(xRounded, yRounded);
+}
+
+QString linePrescription(const Line &line)
+{
+    return cf(line.u) + u'x' + cf(line.v) + u'y' + cf(line.w) + QStringLiteral("=0");
+}
+
+double roundedIntercept(double w, double denominator)
+{
+    return std::floor((-w * 1000) / denominator + 0.5) / 1000;
+}
+
+std::optional<QString> lineAgainstLine(const Line &first, const Line &second, bool rounded)
+{
+    const double D = first.u * second.v - second.u * first.v;
+    const double Dx = second.w * first.v - first.w * second.v;
+    const double Dy = first.w * second.u - second.w * first.u;
+    if (!computable(D, Dx, Dy))
+        return std::nullopt;
+    if (D != 0) {
+        const double x = Dx / D;
+        const double y = Dy / D;
+        if (rounded)
+            return roundedPointText(x, y);
+        if (!computable(x, y))
+            return std::nullopt;
+        return pointText(x, y);
+    }
+    if (Dx != 0 || Dy != 0)
+        return QStringLiteral("No intersection");
+    return QStringLiteral("Lines coincides");
+}
+
+} // namespace conics
