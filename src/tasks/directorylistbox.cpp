@@ -11,6 +11,9 @@ constexpr int pathRole = Qt::UserRole;
 
 DirectoryListBox::DirectoryListBox(QWidget *parent) : QListWidget(parent)
 {
+    // Icons no taller than the text keep the rows as low as a plain list's.
+    const int side = fontMetrics().height();
+    setIconSize(QSize(side, side));
     connect(this, &QListWidget::itemActivated, this,
             [this](const QListWidgetItem *item) { enter(item->data(pathRole).toString()); });
 }
@@ -29,7 +32,11 @@ void DirectoryListBox::setDirectory(const QString &path)
     const QString name = directory.dirName();
     addRow(name.isEmpty() ? QDir::toNativeSeparators(m_directory) : name, m_directory,
            QStyle::SP_DirOpenIcon);
+    // The box is low: the list stays at its top, so that the way up and the directory itself
+    // are what shows, rather than scrolling to the current row (now or when it is next shown).
+    setAutoScroll(false);
     setCurrentRow(count() - 1);
+    setAutoScroll(true);
 
     const QStringList subdirectories =
         directory.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);

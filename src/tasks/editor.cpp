@@ -16,6 +16,9 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 using namespace tasks;
 
@@ -94,6 +97,10 @@ editor::editor(Application &application, int startListIndex) : m_application(app
     Hint = add<MultiLineTextBox>(Frame2, "Hint", {120, 240, 2655, 1455});
     Frame3 = add<QGroupBox>(this, "Frame3", {8880, 0, 2895, 1815}, QStringLiteral("Conclusion"));
     Besluit = add<MultiLineTextBox>(Frame3, "Besluit", {120, 240, 2655, 1455});
+    // The lists are narrow: a long entry is cut off rather than given a scroll bar.
+    for (QListWidget *list :
+         {List1, static_cast<QListWidget *>(Dir1), static_cast<QListWidget *>(File1)})
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (MultiLineTextBox *box : {Opgave, Hint, Besluit}) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         connect(box, &MultiLineTextBox::textChanged, this, [this] {
@@ -251,6 +258,37 @@ void editor::Command3_Click()
     emptyBoxes();
     hide();
     m_application.showStartWindow();
+}
+
+// The first time it is shown, the window finds its place under the module window it belongs to;
+// from then on it stays where the user puts it.
+void editor::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        placeUnderShownModule();
+    }
+}
+
+// Under the module window, as far as the screen allows.
+void editor::placeUnderShownModule()
+{
+    if (!isModuleIndex(m_shownModule))
+        return;
+    const QWidget *module =
+        m_application.existingWindow(moduleRegistry()[m_shownModule].windowName);
+    if (!module)
+        return;
+    QPoint place = module->frameGeometry().bottomLeft() + QPoint(0, 1);
+    if (const QScreen *screen = module->screen()) {
+        const QRect available = screen->availableGeometry();
+        const QSize size = frameGeometry().size();
+        place.setY(std::min(place.y(), available.bottom() + 1 - size.height()));
+        place.setX(std::clamp(place.x(), available.left(),
+                              std::max(available.left(), available.right() + 1 - size.width())));
+    }
+    move(place);
 }
 
 // The window system's close control acts as "&End".

@@ -38,6 +38,7 @@ public:
     void selectModule(int index);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -58,6 +59,7 @@ private:
     void emptyBoxes();
     bool mayDiscardTexts();
     void message(const QString &text);
+    void placeUnderShownModule();
 
     Application &m_application;
     // The list index of the module window this window showed last; -1 for none.
@@ -66,6 +68,8 @@ private:
     bool m_textsEdited = false;
     // Set while the window itself writes the boxes, which is no edit.
     bool m_writingBoxes = false;
+    // Whether the window has been given its first place on the screen.
+    bool m_placed = false;
 
     QPushButton *Command1;
     QPushButton *Command4;
