@@ -7,6 +7,7 @@
 #include "app/modulewindow.h"
 #include "app/prompts.h"
 #include "core/textfile.h"
+#include "tasks/editor.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -111,13 +112,18 @@ void Fst::Command2_Click()
 }
 
 // The pupil's way to a task: the chosen module beside the task window, without the editor's
-// buttons. The task window takes its module and button set here once it exists.
+// buttons.
 void Fst::Command4_Click()
 {
     if (!moduleChosen())
         return;
     hide();
+    editor *taskWindow = m_application.taskWindow(List1->currentRow());
+    taskWindow->setMode(editor::Mode::Pupil);
     toonprog();
+    taskWindow->selectModule(List1->currentRow());
+    taskWindow->show();
+    taskWindow->raise();
 }
 
 // The teacher's way, behind the identity kept as the last line of pw.txt.
@@ -138,7 +144,12 @@ void Fst::Command3_Click()
     if (!moduleChosen())
         return;
     hide();
+    editor *taskWindow = m_application.taskWindow(List1->currentRow());
+    taskWindow->setMode(editor::Mode::Teacher);
     toonprog();
+    taskWindow->selectModule(List1->currentRow());
+    taskWindow->show();
+    taskWindow->raise();
 }
 
 void Fst::Command5_Click()

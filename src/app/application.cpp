@@ -4,6 +4,7 @@
 #include "app/Help.h"
 #include "app/interfacefont.h"
 #include "app/modulewindow.h"
+#include "tasks/editor.h"
 
 #include <QCoreApplication>
 
@@ -50,12 +51,21 @@ Help *Application::helpWindow()
     return m_help.get();
 }
 
+editor *Application::taskWindow(int startListIndex)
+{
+    if (!m_editor)
+        m_editor = std::make_unique<editor>(*this, startListIndex);
+    return m_editor.get();
+}
+
 QWidget *Application::existingWindow(const QString &name) const
 {
     if (name == QLatin1String("Fst"))
         return m_start.get();
     if (name == QLatin1String("Help"))
         return m_help.get();
+    if (name == QLatin1String("editor"))
+        return m_editor.get();
     for (std::size_t i = 0; i < m_modules.size(); ++i) {
         if (moduleRegistry()[i].windowName == name)
             return m_modules[i].get();

@@ -16,6 +16,7 @@ class ModuleWindow;
 class Prompts;
 class QWidget;
 class RandomSource;
+class editor;
 
 // The running program: it owns every window, creates each on first use and keeps it until the
 // program ends, so hiding and showing a window keeps everything in it.
@@ -40,6 +41,9 @@ public:
     // The information window, created on first use.
     Help *helpWindow();
 
+    // The task window, created on first use beside the module at the start window's list index.
+    editor *taskWindow(int startListIndex);
+
     // A window by its name (Fst, Fa ... Fh, editor, Help) if it has been created, else nullptr.
     QWidget *existingWindow(const QString &name) const;
 
@@ -58,5 +62,6 @@ private:
     std::unique_ptr<Fst> m_start;
     std::array<std::unique_ptr<ModuleWindow>, moduleCount> m_modules;
     std::unique_ptr<Help> m_help;
+    std::unique_ptr<editor> m_editor;
     bool m_ended = false;
 };

@@ -10,6 +10,14 @@ void DialogPrompts::message(QWidget *parent, const QString &text, const QString 
     QMessageBox::information(parent, title.isEmpty() ? defaultMessageTitle() : title, text);
 }
 
+// No is the default button: a hurried Return keeps things as they are.
+bool DialogPrompts::question(QWidget *parent, const QString &text, const QString &title)
+{
+    return QMessageBox::question(parent, title.isEmpty() ? defaultMessageTitle() : title, text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<QString> DialogPrompts::input(QWidget *parent, const QString &prompt,
                                             const QString &title, const QString &defaultText)
 {

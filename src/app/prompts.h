@@ -14,7 +14,8 @@ inline QString defaultMessageTitle()
     return QStringLiteral("Quillor");
 }
 
-// The modal exchanges of the program: a message box, an input box and the choice of a printer.
+// The modal exchanges of the program: a message box, a question box, an input box and the choice
+// of a printer.
 // The program shows real dialogs; tests and the scenario runner answer from a script.
 class Prompts
 {
@@ -23,6 +24,10 @@ public:
 
     // A message box with an OK button; without a title it carries defaultMessageTitle().
     virtual void message(QWidget *parent, const QString &text, const QString &title = {}) = 0;
+
+    // A question box with the buttons Yes and No; true for Yes. Without a title it carries
+    // defaultMessageTitle().
+    virtual bool question(QWidget *parent, const QString &text, const QString &title = {}) = 0;
 
     // An input box; std::nullopt when the user pressed Cancel.
     virtual std::optional<QString> input(QWidget *parent, const QString &prompt,

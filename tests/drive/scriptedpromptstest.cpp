@@ -58,6 +58,60 @@ TEST(ScriptedPrompts, RecordsMessagesUntilTaken)
     EXPECT_TRUE(prompts.takeMessages().isEmpty());
 }
 
+TEST(ScriptedPrompts, AnswersQuestionBoxesFromTheSameQueue)
+{
+    ScriptedPrompts prompts;
+    prompts.queueAnswer(QStringLiteral("Yes"));
+    prompts.queueAnswer(QStringLiteral("No"));
+    prompts.queueAnswer(std::nullopt);
+    prompts.queueAnswer(QStringLiteral("typed"));
+
+    EXPECT_TRUE(prompts.question(nullptr, QStringLiteral("Throw away?")));
+    EXPECT_FALSE(prompts.question(nullptr, QStringLiteral("Throw away?")));
+    EXPECT_FALSE(prompts.question(nullptr, QStringLiteral("Throw away?"), QStringLiteral("Title")));
+    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Save as")), QStringLiteral("typed"));
+    EXPECT_EQ(prompts.takeFailure(), std::nullopt);
+
+    // Each question box is recorded among the messages, marked as a question.
+    const QList<ScriptedPrompts::Message> messages = prompts.takeMessages();
+    ASSERT_EQ(messages.size(), 3);
+    EXPECT_TRUE(messages[0].question);
+    EXPECT_EQ(messages[0].title, defaultMessageTitle());
+    EXPECT_EQ(messages[2].title, QStringLiteral("Title"));
+    EXPECT_EQ(messages[2].text, QStringLiteral("Throw away?"));
+}
+
+TEST(ScriptedPrompts, AQuestionBoxTakesOnlyYesOrNo)
+{
+    ScriptedPrompts prompts;
+    prompts.queueAnswer(QStringLiteral("yes"));
+    EXPECT_FALSE(prompts.question(nullptr, QStringLiteral("Throw away?")));
+    EXPECT_EQ(
+        prompts.takeFailure(),
+        QStringLiteral("a question box asked \"Throw away?\" and takes Yes or No, not \"yes\""));
+
+    EXPECT_FALSE(prompts.question(nullptr, QStringLiteral("Throw away?")));
+    EXPECT_EQ(prompts.takeFailure(),
+              QStringLiteral("a question box asked \"Throw away?\" with no answer queued"));
+}
+
+TEST(ScriptedPrompts, RecordsInputBoxesUntilTaken)
+{
+    ScriptedPrompts prompts;
+    prompts.queueAnswer(QStringLiteral("roots"));
+    prompts.input(nullptr, QStringLiteral("Save as"), QStringLiteral("Lines en circles"));
+    prompts.input(nullptr, QStringLiteral("Identity:"), QString(), QStringLiteral("teacher"));
+
+    const QList<ScriptedPrompts::Prompt> shown = prompts.takePrompts();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0].title, QStringLiteral("Lines en circles"));
+    EXPECT_EQ(shown[0].prompt, QStringLiteral("Save as"));
+    EXPECT_EQ(shown[0].defaultText, QString());
+    EXPECT_EQ(shown[1].title, defaultMessageTitle());
+    EXPECT_EQ(shown[1].defaultText, QStringLiteral("teacher"));
+    EXPECT_TRUE(prompts.takePrompts().isEmpty());
+}
+
 TEST(ScriptedPrompts, PrintsToTheQueuedPdfFile)
 {
     QTemporaryDir directory;

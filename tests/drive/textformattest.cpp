@@ -50,4 +50,13 @@ TEST(Quoted, EscapesWhatWouldBreakTheWord)
     EXPECT_EQ(quoted(QStringLiteral("één")), QStringLiteral("\"één\""));
 }
 
+TEST(QuotedBytes, KeepsPrintableAsciiAndEscapesEveryOtherByte)
+{
+    EXPECT_EQ(quotedBytes(QByteArray()), QStringLiteral("\"\""));
+    EXPECT_EQ(quotedBytes("T\r\n\t$ \"q\" \\ ~"),
+              QStringLiteral("\"T\\r\\n\\t$ \\\"q\\\" \\\\ ~\""));
+    EXPECT_EQ(quotedBytes(QByteArray("caf\xe9\x80\x00\x1f\x7f", 8)),
+              QStringLiteral("\"caf\\xe9\\x80\\x00\\x1f\\x7f\""));
+}
+
 } // namespace

@@ -13,10 +13,15 @@
 #include "app/modulewindow.h"
 #include "canvas/graphcanvas.h"
 #include "canvas/twips.h"
+#include "tasks/directorylistbox.h"
+#include "tasks/filelistbox.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,10 +133,12 @@ const Commands::Command Commands::commands[] = {
     {"visible", "visible W.C or visible W", 1, 1, &Commands::visible},
     {"windows", "windows", 0, 0, &Commands::windows},
     {"messages", "messages", 0, 0, &Commands::messages},
+    {"prompts", "prompts", 0, 0, &Commands::prompts},
     {"canvas", "canvas W or canvas W ops", 1, 2, &Commands::canvas},
     {"printed", "printed", 0, 0, &Commands::printed},
     {"geometry", "geometry W.C", 1, 1, &Commands::geometry},
     {"focus", "focus W", 1, 1, &Commands::focus},
+    {"file", "file NAME", 1, 1, &Commands::file},
     {"echo", "echo TEXT", 0, -1, &Commands::echo},
     {"expect", "expect W.C TEXT or expect W TEXT", 2, 2, &Commands::expect},
 };
@@ -221,10 +228,12 @@ void Commands::scroll(const Arguments &arguments)
 void Commands::select(const Arguments &arguments)
 {
     const Target target = requireReachable(findControl(m_application, arguments[0].text));
+    const ScriptWord &which = arguments[1];
+    if (selectDirectoryOrFile(target, which))
+        return;
     auto *list = qobject_cast<QListWidget *>(target.control);
     if (!list)
         throw wrongKind(target, QStringLiteral("a list box"));
-    const ScriptWord &which = arguments[1];
     bool isIndex = false;
     int row = which.quoted ? -1 : which.text.toInt(&isIndex);
     if (!isIndex) {
@@ -393,7 +402,16 @@ void Commands::windows(const Arguments &)
 void Commands::messages(const Arguments &)
 {
     for (const ScriptedPrompts::Message &message : m_prompts.takeMessages())
-        print(QStringLiteral("message %1 %2").arg(quoted(message.title), quoted(message.text)));
+        print(QStringLiteral("%1 %2 %3")
+                  .arg(message.question ? u"question"_s : u"message"_s, quoted(message.title),
+                       quoted(message.text)));
+}
+
+void Commands::prompts(const Arguments &)
+{
+    for (const ScriptedPrompts::Prompt &prompt : m_prompts.takePrompts())
+        print(QStringLiteral("prompt %1 %2 %3")
+                  .arg(quoted(prompt.title), quoted(prompt.prompt), quoted(prompt.defaultText)));
 }
 
 void Commands::canvas(const Arguments &arguments)
@@ -456,4 +474,68 @@ void Commands::expect(const Arguments &arguments)
     if (actual != expected)
         throw ScriptError(QStringLiteral("%1 is %2, expected %3")
                               .arg(target.name, quoted(actual), quoted(expected)));
+}
+
+void Commands::file(const Arguments &arguments)
+{
+    const QString &name = arguments[0].text;
+    const QFileInfo info(QDir::current(), name);
+    if (!info.exists()) {
+        print(u"none"_s);
+        return;
+    }
+    QFile file(info.filePath());
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        throw ScriptError(QStringLiteral("cannot read the file %1").arg(quoted(name)));
+    print(quotedBytes(file.readAll()));
+}
+
+// `select` in a directory list box enters the directory, as a double-click on its row does; a
+// quoted word that names no row is a path, relative to the runner's directory. In a file list box
+// a path enters the file's directory in the window's directory list box first, then selects the
+// file. False for any other control, and for a file list box given a row.
+bool Commands::selectDirectoryOrFile(const Target &target, const ScriptWord &which)
+{
+    auto *directories = qobject_cast<DirectoryListBox *>(target.control);
+    auto *files = qobject_cast<FileListBox *>(target.control);
+    if (!directories && !files)
+        return false;
+    const auto *list = qobject_cast<QListWidget *>(target.control);
+    const bool isPath = which.quoted && rowNamed(*list, which.text) < 0;
+    if (files && !isPath)
+        return false;
+
+    if (directories && !isPath) {
+        bool isIndex = false;
+        int row = which.quoted ? -1 : which.text.toInt(&isIndex);
+        if (!isIndex)
+            row = rowNamed(*list, which.text);
+        if (row < 0 || row >= list->count())
+            throw ScriptError(QStringLiteral("%1 has no row %2").arg(target.name, which.text));
+        directories->setCurrentRow(row);
+        emit directories->activated(directories->model()->index(row, 0));
+        return true;
+    }
+
+    const QFileInfo path(QDir::current(), which.text);
+    if (directories) {
+        if (!path.isDir())
+            throw ScriptError(QStringLiteral("no directory %1").arg(quoted(which.text)));
+        directories->enter(path.absoluteFilePath());
+        return true;
+    }
+    if (!path.isFile())
+        throw ScriptError(QStringLiteral("no file %1").arg(quoted(which.text)));
+    auto *windowDirectories = target.window->findChild<DirectoryListBox *>();
+    if (!windowDirectories)
+        throw ScriptError(
+            QStringLiteral("%1 has no directory list box").arg(target.window->objectName()));
+    windowDirectories->enter(path.absolutePath());
+    processPendingEvents();
+    const int row = rowNamed(*list, path.fileName());
+    if (row < 0)
+        throw ScriptError(
+            QStringLiteral("%1 does not list %2").arg(target.name, quoted(path.fileName())));
+    clickRow(files, row);
+    return true;
 }

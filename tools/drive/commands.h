@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scriptlexer.h"
+#include "windowlookup.h"
 
 #include <QString>
 
@@ -55,12 +56,16 @@ private:
     void visible(const Arguments &arguments);
     void windows(const Arguments &arguments);
     void messages(const Arguments &arguments);
+    void prompts(const Arguments &arguments);
     void canvas(const Arguments &arguments);
     void printed(const Arguments &arguments);
     void geometry(const Arguments &arguments);
     void focus(const Arguments &arguments);
+    void file(const Arguments &arguments);
     void echo(const Arguments &arguments);
     void expect(const Arguments &arguments);
+
+    bool selectDirectoryOrFile(const Target &target, const ScriptWord &which);
 
     void print(const QString &line);
 

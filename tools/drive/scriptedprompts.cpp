@@ -9,11 +9,35 @@ void ScriptedPrompts::message(QWidget *, const QString &text, const QString &tit
     m_messages.append({title.isEmpty() ? defaultMessageTitle() : title, text});
 }
 
-std::optional<QString> ScriptedPrompts::input(QWidget *, const QString &prompt, const QString &,
-                                              const QString &)
+bool ScriptedPrompts::question(QWidget *, const QString &text, const QString &title)
+{
+    m_messages.append({title.isEmpty() ? defaultMessageTitle() : title, text, true});
+    const std::optional<std::optional<QString>> answer =
+        takeAnswer(QStringLiteral("a question box"), text);
+    if (!answer || !*answer)
+        return false;
+    if (**answer == QLatin1StringView("Yes"))
+        return true;
+    if (**answer != QLatin1StringView("No"))
+        fail(QStringLiteral("a question box asked %1 and takes Yes or No, not %2")
+                 .arg(quoted(text), quoted(**answer)));
+    return false;
+}
+
+std::optional<QString> ScriptedPrompts::input(QWidget *, const QString &prompt,
+                                              const QString &title, const QString &defaultText)
+{
+    m_prompts.append({title.isEmpty() ? defaultMessageTitle() : title, prompt, defaultText});
+    return takeAnswer(QStringLiteral("an input box"), prompt).value_or(std::nullopt);
+}
+
+// The next queued answer, std::nullopt inside for Cancel; nothing, and a failure, when the script
+// queued none.
+std::optional<std::optional<QString>> ScriptedPrompts::takeAnswer(const QString &box,
+                                                                  const QString &asked)
 {
     if (m_answers.empty()) {
-        fail(QStringLiteral("an input box asked %1 with no answer queued").arg(quoted(prompt)));
+        fail(QStringLiteral("%1 asked %2 with no answer queued").arg(box, quoted(asked)));
         return std::nullopt;
     }
     const std::optional<QString> answer = m_answers.front();
@@ -44,6 +68,11 @@ bool ScriptedPrompts::print(QWidget *, const PrintJob &job)
 QList<ScriptedPrompts::Message> ScriptedPrompts::takeMessages()
 {
     return std::exchange(m_messages, {});
+}
+
+QList<ScriptedPrompts::Prompt> ScriptedPrompts::takePrompts()
+{
+    return std::exchange(m_prompts, {});
 }
 
 std::optional<QString> ScriptedPrompts::takeFailure()

@@ -9,8 +9,9 @@
 #include <optional>
 #include <utility>
 
-// The prompts of a scripted run: message boxes are recorded, input boxes take the answers the
-// script queued, and print jobs go to the PDF files it queued. Nothing modal is ever shown.
+// The prompts of a scripted run: message and question boxes are recorded, input and question
+// boxes take the answers the script queued, and print jobs go to the PDF files it queued. Nothing
+// modal is ever shown.
 //
 // A prompt that finds nothing queued cannot stop the handler that raised it, so it records the
 // failure and gives the handler the answer of a cancelled dialog; the runner fails the line once
@@ -22,20 +23,34 @@ public:
     {
         QString title;
         QString text;
+        bool question = false; // a question box rather than a message box
+    };
+
+    // An input box as it was shown.
+    struct Prompt
+    {
+        QString title;
+        QString prompt;
+        QString defaultText;
     };
 
     void message(QWidget *parent, const QString &text, const QString &title = {}) override;
+    // Takes "Yes" or "No" from the queue of answers; Cancel counts as No.
+    bool question(QWidget *parent, const QString &text, const QString &title = {}) override;
     std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title = {},
                                  const QString &defaultText = {}) override;
     bool print(QWidget *parent, const PrintJob &job) override;
 
-    // The next input box gets this answer; std::nullopt is Cancel.
+    // The next input or question box gets this answer; std::nullopt is Cancel.
     void queueAnswer(const std::optional<QString> &answer) { m_answers.push_back(answer); }
     // The next print job is written to this PDF file.
     void queuePrinter(const QString &pdfPath) { m_printers.push_back(pdfPath); }
 
     // The messages shown since the last call, which forgets them.
     QList<Message> takeMessages();
+
+    // The input boxes shown since the last call, which forgets them.
+    QList<Prompt> takePrompts();
 
     // The last job sent to a printer.
     const std::optional<PrintJob> &lastJob() const { return m_lastJob; }
@@ -45,8 +60,10 @@ public:
 
 private:
     void fail(const QString &reason);
+    std::optional<std::optional<QString>> takeAnswer(const QString &box, const QString &asked);
 
     QList<Message> m_messages;
+    QList<Prompt> m_prompts;
     std::deque<std::optional<QString>> m_answers;
     std::deque<QString> m_printers;
     std::optional<PrintJob> m_lastJob;

@@ -16,6 +16,25 @@ template <typename Number> QString shortestDecimal(Number value)
     return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
 }
 
+// How a quoted word writes a character that it cannot hold as it is; nullptr for any other.
+const char *escapeOf(char16_t c)
+{
+    switch (c) {
+    case u'"':
+        return "\\\"";
+    case u'\\':
+        return "\\\\";
+    case u'\r':
+        return "\\r";
+    case u'\n':
+        return "\\n";
+    case u'\t':
+        return "\\t";
+    default:
+        return nullptr;
+    }
+}
+
 } // namespace
 
 QString formatNumber(double value)
@@ -32,25 +51,25 @@ QString quoted(const QString &text)
 {
     QString result = QStringLiteral("\"");
     for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'"':
-            result += QStringLiteral("\\\"");
-            break;
-        case u'\\':
-            result += QStringLiteral("\\\\");
-            break;
-        case u'\r':
-            result += QStringLiteral("\\r");
-            break;
-        case u'\n':
-            result += QStringLiteral("\\n");
-            break;
-        case u'\t':
-            result += QStringLiteral("\\t");
-            break;
-        default:
+        if (const char *escape = escapeOf(c.unicode()))
+            result += QLatin1StringView(escape);
+        else
             result += c;
-        }
+    }
+    return result + u'"';
+}
+
+QString quotedBytes(const QByteArray &bytes)
+{
+    QString result = QStringLiteral("\"");
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (const char *escape = escapeOf(value))
+            result += QLatin1StringView(escape);
+        else if (value >= 32 && value <= 126)
+            result += QLatin1Char(byte);
+        else
+            result += QStringLiteral("\\x%1").arg(value, 2, 16, QLatin1Char('0'));
     }
     return result + u'"';
 }

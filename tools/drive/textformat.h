@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Numbers as the runner prints them: the shortest digits that read back as the same value,
@@ -10,3 +11,7 @@ QString formatNumber(float value);
 
 // A text between double quotes, with \" \\ \r \n \t escaped, so that it reads back as one word.
 QString quoted(const QString &text);
+
+// Bytes between double quotes: bytes 32 to 126 as they are, except " and \ escaped as \" and
+// \\; CR, LF and tab as \r \n \t; every other byte as \xhh in lowercase hex.
+QString quotedBytes(const QByteArray &bytes);

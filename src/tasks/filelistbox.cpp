@@ -1,0 +1,46 @@
+#include "tasks/filelistbox.h"
+
+#include "tasks/taskfilename.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+FileListBox::FileListBox(QWidget *parent) : QListWidget(parent) {}
+
+void FileListBox::setDirectory(const QString &path)
+{
+    m_directory = path;
+    refresh();
+}
+
+void FileListBox::setPattern(const QString &pattern)
+{
+    m_pattern = pattern;
+    refresh();
+}
+
+void FileListBox::refresh()
+{
+    const QString selected = fileName();
+    QStringList names;
+    for (const QString &name : QDir(m_directory).entryList(QDir::Files | QDir::Hidden)) {
+        if (tasks::matchesPattern(name, m_pattern))
+            names.append(name);
+    }
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int ignoringCase = a.compare(b, Qt::CaseInsensitive);
+        return ignoringCase != 0 ? ignoringCase < 0 : a < b;
+    });
+
+    clear();
+    addItems(names);
+    if (const qsizetype row = names.indexOf(selected); !selected.isEmpty() && row >= 0)
+        setCurrentRow(int(row));
+}
+
+QString FileListBox::fileName() const
+{
+    const QList<QListWidgetItem *> selection = selectedItems();
+    return selection.isEmpty() ? QString() : selection.first()->text();
+}
