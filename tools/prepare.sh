@@ -2,6 +2,9 @@
 # then configures and builds the tree in build/ (incrementally after the first time).
 
 QUILLOR_PACKAGES=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation2)
+# For the tests of the installation: the Debian package, the metainfo, the desktop entry and the
+# manual page.
+QUILLOR_PACKAGES+=(dpkg-dev file appstream desktop-file-utils groff-base)
 
 quillor_missing_packages() {
     local missing=()
