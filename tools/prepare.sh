@@ -1,8 +1,11 @@
 # Shared by ./run and ./test: installs the Debian packages the build needs when they are missing,
 # then configures and builds the tree in build/ (incrementally after the first time).
 
-QUILLOR_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev fonts-liberation2
-    poppler-utils)
+QUILLOR_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
+    fonts-liberation2 poppler-utils)
+# For the tests of the installation: the Debian package, the metainfo, the desktop entry and the
+# manual page.
+QUILLOR_PACKAGES+=(dpkg-dev file appstream desktop-file-utils groff-base)
 
 quillor_missing_packages() {
     local missing=()

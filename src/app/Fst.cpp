@@ -3,6 +3,7 @@
 #include "app/Help.h"
 #include "app/application.h"
 #include "app/controls.h"
+#include "app/installeddata.h"
 #include "app/moduleregistry.h"
 #include "app/modulewindow.h"
 #include "app/prompts.h"
@@ -152,9 +153,12 @@ void Fst::Command3_Click()
     taskWindow->raise();
 }
 
+// The readme of the working directory, else the one installed with the program: started from a
+// desktop menu, the program runs in the home folder.
 void Fst::Command5_Click()
 {
-    const std::optional<QStringList> lines = readTextLines(QDir::current().filePath(readmeFile));
+    const std::optional<QStringList> lines =
+        readTextLines(shippedFilePath(readmeFile, QDir::current(), installedDataDirectory()));
     if (!lines) {
         m_application.prompts().message(this, cannotReadMessage(readmeFile));
         return;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+// The folder that holds the data installed with the program (share/quillor), found from the
+// folder of the program itself. Finding it that way, not by a path fixed at build time, keeps
+// an installation working under whatever prefix it was put: /usr from the Debian package,
+// /usr/local, or a folder given to `cmake --install --prefix`.
+QDir installedDataDirectory();
+
+// The path of a file that comes with the program (readme.txt): the one in the working directory
+// when there is one there, as the program has always looked, else the installed copy. When
+// neither is there it is the working directory's path, so reading fails on the file the user
+// knows of.
+QString shippedFilePath(const QString &fileName, const QDir &workingDirectory,
+                        const QDir &installedData);
