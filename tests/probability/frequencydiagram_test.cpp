@@ -139,3 +139,41 @@ TEST(FrequencyDiagram, OneTestHasNoFrequencyLine)
 }
 
 } // namespace
+
+namespace {
+
+struct PointerRow
+{
+    const char *name;
+    double X;
+    const char *text;
+};
+
+class DiagramPointText : public testing::TestWithParam<PointerRow>
+{
+};
+
+// Four tests: heads, tails, heads, heads; the columns stand at x0 + j * boxWidth / 4.
+TEST_P(DiagramPointText, NamesTheNearestTestAndItsFrequency)
+{
+    EXPECT_EQ(diagramPointText(fourThrows(), side, side, GetParam().X, QLocale::c()),
+              QString::fromUtf8(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DiagramPointText,
+    testing::Values(PointerRow{"LeftOfTheBox", 100, ""},
+                    PointerRow{"NearerTheOriginThanTheFirstTest", 300 + boxWidth / 8 - 1, ""},
+                    PointerRow{"FirstTest", 300 + boxWidth / 4, "Test 1: relative frequency 1.00"},
+                    PointerRow{"SecondTest", 300 + boxWidth / 2 + 40,
+                               "Test 2: relative frequency 0.50"},
+                    PointerRow{"LastTest", 300 + boxWidth, "Test 4: relative frequency 0.75"},
+                    PointerRow{"RightOfTheBox", 300 + boxWidth * 9 / 8 + 1, ""}),
+    rowName<PointerRow>);
+
+TEST(DiagramPointTextBeforeAnyTest, IsEmpty)
+{
+    EXPECT_EQ(diagramPointText(Experiment(), side, side, 3000), QString());
+}
+
+} // namespace

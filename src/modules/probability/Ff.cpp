@@ -173,6 +173,9 @@ void Ff::Command1_Click()
         Text7->setText(formatPattern(m_experiment.frequency(m_experiment.done()), u"0.00"));
         Picture1->Cls();
         teken(*Picture1, m_experiment);
+        Picture1->setPointerReading([this](double X, double) {
+            return diagramPointText(m_experiment, Picture1->Width(), Picture1->Height(), X);
+        });
         break;
     case StartOutcome::NotIncreased:
         m_context.prompts.message(this, notIncreasedMessage(), errorTitle);

@@ -11,21 +11,31 @@ namespace {
 // Each grid line is this many dashes, dash and gap alike a fortieth of the plot box.
 constexpr int dashesPerLine = 24;
 
+// The plot box on a surface of a given size: the tests run from x0 to x0 + boxWidth, the
+// relative frequencies from 0 at y0 up to 1 at y0 - boxHeight.
+struct PlotBox
+{
+    PlotBox(double width, double height)
+        : Hh(height - 20), Ww(width - 10), y0(Hh - 300), boxWidth(Ww - 300 - x0),
+          boxHeight(y0 - 300)
+    {
+    }
+
+    const double Hh;
+    const double Ww;
+    const double x0 = 300;
+    const double y0;
+    const double boxWidth;
+    const double boxHeight;
+};
+
 } // namespace
 
 void teken(DrawingSurface &surface, const Experiment &experiment, const QLocale &locale)
 {
     const int N = experiment.done();
-    const double Hh = double(surface.Height()) - 20;
-    const double Ww = double(surface.Width()) - 10;
-
-    // The plot box.
-    const double x0 = 300;
-    const double xmax = Ww - 300;
-    const double ytop = 300;
-    const double y0 = Hh - 300;
-    const double boxWidth = xmax - x0;
-    const double boxHeight = y0 - ytop;
+    const PlotBox box(surface.Width(), surface.Height());
+    const auto [Hh, Ww, x0, y0, boxWidth, boxHeight] = box;
 
     surface.Line(300, y0, Ww, y0);
     surface.Line(300, 0, 300, y0);
@@ -68,6 +78,20 @@ void teken(DrawingSurface &surface, const Experiment &experiment, const QLocale 
         previousX = x;
         previousY = y;
     }
+}
+
+QString diagramPointText(const Experiment &experiment, double width, double height, double X,
+                         const QLocale &locale)
+{
+    const int N = experiment.done();
+    const PlotBox box(width, height);
+    const double column = (X - box.x0) * N / box.boxWidth;
+    if (N < 1 || !(column > 0.5 && column < N + 0.5))
+        return {};
+    const int test = int(column + 0.5);
+    return QStringLiteral("Test %1: relative frequency %2")
+        .arg(test)
+        .arg(formatPattern(experiment.frequency(test), u"0.00", locale));
 }
 
 } // namespace probability

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocale>
+#include <QString>
 
 class DrawingSurface;
 
@@ -14,5 +15,11 @@ class Experiment;
 // after each test, joined test by test from the first. Never clears the surface.
 void teken(DrawingSurface &surface, const Experiment &experiment,
            const QLocale &locale = QLocale::system());
+
+// What the diagram shows under a point of a surface of the given size: the test whose column is
+// nearest and its relative frequency, "Test 37: relative frequency 0.54". Empty before the first
+// test and beside the plot box.
+QString diagramPointText(const Experiment &experiment, double width, double height, double X,
+                         const QLocale &locale = QLocale::system());
 
 } // namespace probability
