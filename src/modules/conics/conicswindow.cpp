@@ -1,5 +1,6 @@
 #include "modules/conics/conicswindow.h"
 
+#include "app/coefficientslider.h"
 #include "app/controls.h"
 #include "app/multilinetextbox.h"
 #include "app/prompts.h"
@@ -84,10 +85,8 @@ ConicsWindow::ConicsWindow(ModuleContext &context, const ModuleEntry &entry,
         {VScroll2, Text2, coefficientRange}, {VScroll3, Text3, coefficientRange},
         {VScroll4, Text4, coefficientRange}, {VScroll5, Text5, lineSlopeRange},
         {VScroll6, Text6, lineSlopeRange},   {VScroll7, Text7, coefficientRange}};
-    for (const auto &[slider, box, range] : coefficientSliders) {
-        connect(slider, &QScrollBar::valueChanged, this,
-                [=, this] { sliderChanged(slider, box, range); });
-    }
+    for (const auto &[slider, box, range] : coefficientSliders)
+        connectCoefficientSlider(slider, box, range);
 
     connect(Command1, &QPushButton::clicked, this, &ConicsWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &ConicsWindow::Command2_Click);
@@ -139,11 +138,6 @@ bool ConicsWindow::gridTicked() const
     return m_scale->gridTicked();
 }
 
-// A coefficient's box shows minus the slider's position: the top gives +range.
-void ConicsWindow::sliderChanged(QScrollBar *slider, QLineEdit *box, int range)
-{
-    box->setText(wholeNumberText((slider->maximum() - range) - slider->value()));
-}
 
 void ConicsWindow::storeAs(FigureNumber k)
 {

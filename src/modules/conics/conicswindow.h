@@ -68,7 +68,6 @@ protected:
 
 private:
     void Form_Load();
-    void sliderChanged(QScrollBar *slider, QLineEdit *box, int range);
     void storeAs(conics::FigureNumber k);
 
     void Command2_Click();

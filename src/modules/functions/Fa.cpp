@@ -1,5 +1,6 @@
 #include "modules/functions/Fa.h"
 
+#include "app/coefficientslider.h"
 #include "app/controls.h"
 #include "app/multilinetextbox.h"
 #include "app/prompts.h"
@@ -104,10 +105,10 @@ Fa::Fa(ModuleContext &context, const ModuleEntry &entry) : ModuleWindow(context,
     m_scale = new ScaleControls(Picture1, ScaleRule::MinimumPlusNine, Text1, VScroll1, Check1);
     orderTabsByLayout(this);
 
-    const std::pair<QScrollBar *, QLineEdit *> coefficientSliders[] = {
-        {VScroll2, Text2}, {VScroll3, Text3}, {VScroll4, Text4}, {VScroll5, Text5}};
-    for (const auto &[slider, box] : coefficientSliders)
-        connect(slider, &QScrollBar::valueChanged, this, [=, this] { sliderChanged(slider, box); });
+    connectCoefficientSlider(VScroll2, Text2);
+    connectCoefficientSlider(VScroll3, Text3);
+    connectCoefficientSlider(VScroll4, Text4);
+    connectCoefficientSlider(VScroll5, Text5);
     connect(Command1, &QPushButton::clicked, this, &Fa::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &ModuleWindow::End);
 
@@ -133,11 +134,6 @@ void Fa::Form_Load()
     Option1->setChecked(true);
 }
 
-// A coefficient's slider writes its box only: the top gives 5, the bottom -5.
-void Fa::sliderChanged(QScrollBar *slider, QLineEdit *box)
-{
-    box->setText(wholeNumberText(slider->maximum() - 5 - slider->value()));
-}
 
 Coefficients Fa::coefficients() const
 {

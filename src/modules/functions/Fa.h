@@ -26,7 +26,6 @@ public:
 
 private:
     void Form_Load();
-    void sliderChanged(QScrollBar *slider, QLineEdit *box);
     void Command1_Click();
     DrawResult teken();
 

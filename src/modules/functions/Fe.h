@@ -23,7 +23,6 @@ public:
 
 private:
     void Form_Load();
-    void sliderChanged(QScrollBar *slider, QLineEdit *box);
 
     void Command1_Click();
     void Command2_Click();

@@ -1,5 +1,6 @@
 #include "modules/quadratic/Fd.h"
 
+#include "app/coefficientslider.h"
 #include "app/controls.h"
 #include "app/multilinetextbox.h"
 #include "app/prompts.h"
@@ -67,10 +68,11 @@ Fd::Fd(ModuleContext &context, const ModuleEntry &entry) : ModuleWindow(context,
     m_scale = new ScaleControls(Picture1, ScaleRule::MaximumPlusOne, Text1, VScroll1, Check1);
     orderTabsByLayout(this);
 
-    const std::pair<QScrollBar *, QLineEdit *> coefficientSliders[] = {
-        {VScroll2, Text2}, {VScroll3, Text3}, {VScroll4, Text4}, {VScroll5, Text5}, {VScroll6, Text6}};
-    for (const auto &[slider, box] : coefficientSliders)
-        connect(slider, &QScrollBar::valueChanged, this, [=, this] { sliderChanged(slider, box); });
+    connectCoefficientSlider(VScroll2, Text2);
+    connectCoefficientSlider(VScroll3, Text3);
+    connectCoefficientSlider(VScroll4, Text4);
+    connectCoefficientSlider(VScroll5, Text5);
+    connectCoefficientSlider(VScroll6, Text6);
     for (QLineEdit *box : {Text2, Text3, Text4})
         connect(box, &QLineEdit::textChanged, this, [this] { abcChanged = true; });
     for (QLineEdit *box : {Text5, Text6})
@@ -114,11 +116,6 @@ void Fd::init()
     pqChanged = false;
 }
 
-// A coefficient's slider writes its box one way: the top gives +5, the bottom -5.
-void Fd::sliderChanged(QScrollBar *slider, QLineEdit *box)
-{
-    box->setText(wholeNumberText(slider->maximum() - 5 - slider->value()));
-}
 
 // Brings the two forms in line. When a derived coefficient overflows, the window shows its
 // message and the boxes stay as they were; the handler then goes no further.

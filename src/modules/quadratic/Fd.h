@@ -26,7 +26,6 @@ private:
     void Form_Load();
     void init();
     bool wijzigen();
-    void sliderChanged(QScrollBar *slider, QLineEdit *box);
 
     void Command1_Click();
     void Command2_Click();

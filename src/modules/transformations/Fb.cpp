@@ -1,10 +1,10 @@
 #include "modules/transformations/Fb.h"
 
+#include "app/coefficientslider.h"
 #include "app/controls.h"
 #include "app/scalecontrols.h"
 #include "canvas/graphcanvas.h"
 #include "core/numberreading.h"
-#include "modules/transformations/parameterspinner.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -53,7 +53,7 @@ Fb::Fb(ModuleContext &context, const ModuleEntry &entry) : ModuleWindow(context,
     m_scale = new ScaleControls(Picture1, ScaleRule::MinimumPlusNine, Text1, VScroll1, Check1);
     orderTabsByLayout(this);
 
-    connectParameterSpinner(VScroll5, Text5);
+    connectCoefficientSlider(VScroll5, Text5);
     connect(Command1, &QPushButton::clicked, this, &Fb::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Fb::Command2_Click);
     connect(Prt, &QPushButton::clicked, this, &Fb::prt_Click);

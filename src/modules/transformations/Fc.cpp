@@ -1,10 +1,10 @@
 #include "modules/transformations/Fc.h"
 
+#include "app/coefficientslider.h"
 #include "app/controls.h"
 #include "app/scalecontrols.h"
 #include "canvas/graphcanvas.h"
 #include "core/numberreading.h"
-#include "modules/transformations/parameterspinner.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -67,10 +67,10 @@ Fc::Fc(ModuleContext &context, const ModuleEntry &entry) : ModuleWindow(context,
     m_scale = new ScaleControls(Picture1, ScaleRule::MinimumPlusNine, Text1, VScroll1, Check1);
     orderTabsByLayout(this);
 
-    connectParameterSpinner(VScroll5, Text5);
-    connectParameterSpinner(VScroll3, Text3);
-    connectParameterSpinner(VScroll2, Text2);
-    connectParameterSpinner(VScroll4, Text4);
+    connectCoefficientSlider(VScroll5, Text5);
+    connectCoefficientSlider(VScroll3, Text3);
+    connectCoefficientSlider(VScroll2, Text2);
+    connectCoefficientSlider(VScroll4, Text4);
     connect(Command1, &QPushButton::clicked, this, &Fc::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Fc::Command2_Click);
     connect(Prt, &QPushButton::clicked, this, &Fc::prt_Click);
