@@ -37,6 +37,11 @@ void sendMouse(QWidget *window, QEvent::Type type, QPoint at, Qt::MouseButtons b
 
 } // namespace
 
+bool hasBackground(const QWidget *window)
+{
+    return backgroundPoint(window).has_value();
+}
+
 bool clickBackground(QWidget *window)
 {
     const std::optional<QPoint> point = backgroundPoint(window);
