@@ -48,6 +48,37 @@ INSTANTIATE_TEST_SUITE_P(
         InfOrNanRow{"Number", " .5", false}),
     rowName<InfOrNanRow>);
 
+struct NegativeZeroRow
+{
+    const char *name;
+    const char *text;
+    bool shows;
+};
+
+class ShowsNegativeZero : public testing::TestWithParam<NegativeZeroRow>
+{
+};
+
+TEST_P(ShowsNegativeZero, FindsANegativeZeroStandingAlone)
+{
+    EXPECT_EQ(showsNegativeZero(QString::fromUtf8(GetParam().text)), GetParam().shows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ShowsNegativeZero,
+                         testing::Values(NegativeZeroRow{"Bare", "-0", true},
+                                         NegativeZeroRow{"FormattedInATable", "   -0.000   +",
+                                                         true},
+                                         NegativeZeroRow{"DecimalComma", "x = -0,00", true},
+                                         NegativeZeroRow{"NoLeadingZero", "-.0", true},
+                                         NegativeZeroRow{"Zero", " 0", false},
+                                         NegativeZeroRow{"NegativeHalf", "-0.5", false},
+                                         NegativeZeroRow{"NegativeTen", "-10", false},
+                                         NegativeZeroRow{"NegativeSmall", "-0.001", false},
+                                         NegativeZeroRow{"Subtraction", "10-0", false},
+                                         NegativeZeroRow{"AfterALetter", "x-0", false},
+                                         NegativeZeroRow{"Exponent", "1e-0", false}),
+                         rowName<NegativeZeroRow>);
+
 TEST(FirstNonFiniteOperation, FindsTheFirstCoordinateOrFontSizeThatIsNotFinite)
 {
     constexpr double infinity = std::numeric_limits<double>::infinity();

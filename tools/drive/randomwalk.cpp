@@ -245,7 +245,10 @@ private:
     Action chooseAction();
     Action actionOn(QWidget *window);
     Action scriptAction(const QString &kind, const QString &line);
+    QList<int> rowsInsideWork(const DirectoryListBox *directories) const;
     Action typing(const QString &name, QWidget *box);
+    Action selecting(const QString &name, const QListWidget *list);
+    Action pressingKeys(const QString &name, const QWidget *control);
     Action scrolling(const QString &name, const QScrollBar *bar);
     Action resizing(const QWidget *window);
     Action fileFault();
@@ -435,7 +438,7 @@ Action Walk::actionOn(QWidget *window)
 {
     const QString windowName = window->objectName();
     const bool startWindow = windowName == u"Fst";
-    QList<QWidget *> buttons, boxes, bars, lists;
+    QList<QWidget *> buttons, boxes, bars, lists, focusable;
     for (QWidget *control : reachableControls(window)) {
         const QString name = control->objectName();
         if (qobject_cast<QAbstractButton *>(control)) {
@@ -447,19 +450,16 @@ Action Walk::actionOn(QWidget *window)
         } else if (qobject_cast<QScrollBar *>(control)) {
             bars.append(control);
         } else if (const auto *directories = qobject_cast<DirectoryListBox *>(control)) {
-            // The walk stays inside the program's directory: what lies outside is not its to
-            // change.
-            for (int row = 0; row < directories->count(); ++row) {
-                const QString path = directories->rowPath(row);
-                if (path == m_workPath || path.startsWith(m_workPath + u'/')) {
-                    lists.append(control);
-                    break;
-                }
-            }
+            if (!rowsInsideWork(directories).isEmpty())
+                lists.append(control);
+            // Keys would take it up and out of the program's directory.
+            continue;
         } else if (const auto *list = qobject_cast<QListWidget *>(control)) {
             if (list->count() > 0)
                 lists.append(control);
         }
+        if (control->focusPolicy() != Qt::NoFocus && !(startWindow && name == u"Command2"))
+            focusable.append(control);
     }
     const auto controlName = [&](const QWidget *control) {
         return windowName + u'.' + control->objectName();
@@ -488,22 +488,16 @@ Action Walk::actionOn(QWidget *window)
                                                 qobject_cast<const QScrollBar *>(bar));
                            }});
     if (!lists.isEmpty())
-        choices.push_back(
-            {15, [&] {
-                 const auto *list = qobject_cast<const QListWidget *>(m_random.pick(lists));
-                 int row = int(m_random.below(list->count()));
-                 if (const auto *directories = qobject_cast<const DirectoryListBox *>(list)) {
-                     QList<int> inside;
-                     for (int r = 0; r < directories->count(); ++r) {
-                         const QString path = directories->rowPath(r);
-                         if (path == m_workPath || path.startsWith(m_workPath + u'/'))
-                             inside.append(r);
-                     }
-                     row = m_random.pick(inside);
-                 }
-                 return scriptAction(u"select"_s,
-                                     u"select %1 %2"_s.arg(controlName(list)).arg(row));
-             }});
+        choices.push_back({15, [&] {
+                               const QWidget *list = m_random.pick(lists);
+                               return selecting(controlName(list),
+                                                qobject_cast<const QListWidget *>(list));
+                           }});
+    if (!focusable.isEmpty())
+        choices.push_back({5, [&] {
+                               const QWidget *control = m_random.pick(focusable);
+                               return pressingKeys(controlName(control), control);
+                           }});
     choices.push_back({5, [&] { return resizing(window); }});
     if (startWindow) {
         if (hasBackground(window))
@@ -527,6 +521,42 @@ Action Walk::actionOn(QWidget *window)
         drawn -= choice.weight;
     }
     return choices.back().make();
+}
+
+// The rows of a directory list box that lead to the program's directory or below it: the walk
+// stays inside, as what lies outside is not its to change.
+QList<int> Walk::rowsInsideWork(const DirectoryListBox *directories) const
+{
+    QList<int> rows;
+    for (int row = 0; row < directories->count(); ++row) {
+        const QString path = directories->rowPath(row);
+        if (path == m_workPath || path.startsWith(m_workPath + u'/'))
+            rows.append(row);
+    }
+    return rows;
+}
+
+Action Walk::selecting(const QString &name, const QListWidget *list)
+{
+    const auto *directories = qobject_cast<const DirectoryListBox *>(list);
+    const int row = directories ? m_random.pick(rowsInsideWork(directories))
+                                : int(m_random.below(list->count()));
+    return scriptAction(u"select"_s, u"select %1 %2"_s.arg(name).arg(row));
+}
+
+// A few keys on a control that takes the focus. In a text box only keys that move the cursor,
+// so that what the box shows stays what the walk typed; no Tab, so that the keys stay on the
+// control.
+Action Walk::pressingKeys(const QString &name, const QWidget *control)
+{
+    static const QStringList moving = {u"Home"_s, u"End"_s, u"Left"_s, u"Right"_s, u"Return"_s};
+    static const QStringList any = {u"Up"_s,  u"Down"_s, u"PgUp"_s,  u"PgDown"_s, u"Home"_s,
+                                    u"End"_s, u"Left"_s, u"Right"_s, u"Space"_s,  u"Return"_s};
+    const QStringList &keys = isTextBox(control) ? moving : any;
+    QStringList pressed;
+    for (qsizetype count = m_random.between(1, 3); count > 0; --count)
+        pressed.append(m_random.pick(keys));
+    return scriptAction(u"key"_s, u"key %1 %2"_s.arg(name, pressed.join(u' ')));
 }
 
 Action Walk::typing(const QString &name, QWidget *box)
@@ -672,7 +702,7 @@ std::optional<QString> Walk::checkTexts() const
             for (const QString &text : shownTexts(control)) {
                 if (typed != m_typed.end() && typed->second == text)
                     continue;
-                if (showsInfOrNan(text))
+                if (showsInfOrNan(text) || showsNegativeZero(text))
                     return u"%1 shows %2"_s.arg(name, excerpt(text));
             }
         }

@@ -23,6 +23,14 @@ bool showsInfOrNan(const QString &text)
     return word.match(text).hasMatch();
 }
 
+bool showsNegativeZero(const QString &text)
+{
+    static const QRegularExpression number(
+        u"(?<![\\p{L}\\p{N}_.,])-(0+([.,]0*)?|[.,]0+)(?![\\p{L}\\p{N}_.,])"_s,
+        QRegularExpression::UseUnicodePropertiesOption);
+    return number.match(text).hasMatch();
+}
+
 std::optional<qsizetype> firstNonFiniteOperation(const OperationLog &log)
 {
     const std::vector<DrawingOperation> &operations = log.operations();

@@ -16,6 +16,10 @@ namespace walkchecks {
 // letters ("Info", "financial", "nano", "Nancy") do not count, nor does "2inf" in "12inf".
 bool showsInfOrNan(const QString &text);
 
+// Whether a text shows a negative zero as a number of its own: "-0", "-0.000", "-,0" (a decimal
+// comma), which no computed result should show. "-0.5", "10-0" and "x-0" do not count.
+bool showsNegativeZero(const QString &text);
+
 // The position of the first operation with a coordinate or a font size that is not finite.
 std::optional<qsizetype> firstNonFiniteOperation(const OperationLog &log);
 
