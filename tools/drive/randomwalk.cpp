@@ -549,7 +549,7 @@ Action Walk::selecting(const QString &name, const QListWidget *list)
 // control.
 Action Walk::pressingKeys(const QString &name, const QWidget *control)
 {
-    static const QStringList moving = {u"Home"_s, u"End"_s, u"Left"_s, u"Right"_s, u"Return"_s};
+    static const QStringList moving = {u"Home"_s, u"End"_s, u"Left"_s, u"Right"_s};
     static const QStringList any = {u"Up"_s,  u"Down"_s, u"PgUp"_s,  u"PgDown"_s, u"Home"_s,
                                     u"End"_s, u"Left"_s, u"Right"_s, u"Space"_s,  u"Return"_s};
     const QStringList &keys = isTextBox(control) ? moving : any;
@@ -700,9 +700,11 @@ std::optional<QString> Walk::checkTexts() const
                 continue;
             const auto typed = m_typed.find(control);
             for (const QString &text : shownTexts(control)) {
-                if (typed != m_typed.end() && typed->second == text)
-                    continue;
-                if (showsInfOrNan(text) || showsNegativeZero(text))
+                // What the walk typed is the user's, also when the program wrote on after it.
+                const QString written = typed != m_typed.end() && text.startsWith(typed->second)
+                                            ? text.mid(typed->second.size())
+                                            : text;
+                if (showsInfOrNan(written) || showsNegativeZero(written))
                     return u"%1 shows %2"_s.arg(name, excerpt(text));
             }
         }
