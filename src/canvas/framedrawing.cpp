@@ -10,10 +10,12 @@ constexpr double dashLength = 40;
 constexpr double dashPeriod = 100;
 constexpr double tickHalfLength = 40;
 
-// Beyond this scale whole units lie closer than three twips and would only blacken the canvas;
-// the frame then shows its axes alone, which also keeps a typed scale such as 1E17 (where
+// Beyond this scale whole units lie closer than two pixels on a canvas of the design size, and
+// a grid would only grey it: the frame then shows its axes alone. The bound keeps a drawing to
+// about a hundred thousand dashes on the largest page, which prints in a second rather than
+// taking many seconds over a grey block, and it keeps a typed scale such as 1E17 (where
 // j + 1 == j) from running the loops for ever.
-constexpr double largestScaleWithUnits = 1000;
+constexpr double largestScaleWithUnits = 100;
 
 // Runs body(j) for j = -s, -s + 1, ... while j <= s, with the bounds taken once, as long as the
 // body succeeds.

@@ -18,6 +18,12 @@ DirectoryListBox::DirectoryListBox(QWidget *parent) : QListWidget(parent)
             [this](const QListWidgetItem *item) { enter(item->data(pathRole).toString()); });
 }
 
+QString DirectoryListBox::rowPath(int row) const
+{
+    const QListWidgetItem *entry = item(row);
+    return entry ? entry->data(pathRole).toString() : QString();
+}
+
 void DirectoryListBox::setDirectory(const QString &path)
 {
     QDir directory(path);

@@ -22,6 +22,9 @@ public:
     // Asks to go to a directory as entering its row would.
     void enter(const QString &path);
 
+    // The absolute path of the directory that entering a row asks for.
+    QString rowPath(int row) const;
+
 signals:
     void entered(const QString &path);
 

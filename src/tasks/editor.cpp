@@ -159,14 +159,15 @@ void editor::selectModule(int index)
 
 void editor::bestandselec()
 {
-    File1->setPattern(taskFilePattern(List1->currentRow() + 1));
+    if (!File1->setPattern(taskFilePattern(List1->currentRow() + 1)))
+        reportUnreadableDirectory(File1->directory());
 }
 
+// A directory that cannot be listed is not entered: the lists stay as they were.
 void editor::enterDirectory(const QString &path)
 {
-    if (!QDir(path).isReadable()) {
-        message(QStringLiteral("The directory \"%1\" cannot be read.")
-                    .arg(QDir::toNativeSeparators(path)));
+    if (!isListableDirectory(path)) {
+        reportUnreadableDirectory(path);
         return;
     }
     Dir1->setDirectory(path);
@@ -175,7 +176,14 @@ void editor::enterDirectory(const QString &path)
 
 void editor::Dir1_Change()
 {
-    File1->setDirectory(Dir1->directory());
+    if (!File1->setDirectory(Dir1->directory()))
+        reportUnreadableDirectory(Dir1->directory());
+}
+
+void editor::reportUnreadableDirectory(const QString &path)
+{
+    message(
+        QStringLiteral("The directory \"%1\" cannot be read.").arg(QDir::toNativeSeparators(path)));
 }
 
 void editor::List1_Click()

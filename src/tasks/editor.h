@@ -54,6 +54,7 @@ private:
 
     bool teacherMode() const;
     void enterDirectory(const QString &path);
+    void reportUnreadableDirectory(const QString &path);
     void read(tasks::Reader reader);
     void setBoxes(const tasks::BoxTexts &texts);
     void emptyBoxes();

@@ -3,25 +3,37 @@
 #include "tasks/taskfilename.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
+bool isListableDirectory(const QString &path)
+{
+    // A directory listing reports no failure of its own: it comes back empty.
+    const QFileInfo directory(path);
+    return directory.isDir() && directory.isReadable() && directory.isExecutable();
+}
+
 FileListBox::FileListBox(QWidget *parent) : QListWidget(parent) {}
 
-void FileListBox::setDirectory(const QString &path)
+bool FileListBox::setDirectory(const QString &path)
 {
     m_directory = path;
-    refresh();
+    return refresh();
 }
 
-void FileListBox::setPattern(const QString &pattern)
+bool FileListBox::setPattern(const QString &pattern)
 {
     m_pattern = pattern;
-    refresh();
+    return refresh();
 }
 
-void FileListBox::refresh()
+bool FileListBox::refresh()
 {
+    if (!isListableDirectory(m_directory)) {
+        clear();
+        return false;
+    }
     const QString selected = fileName();
     QStringList names;
     for (const QString &name : QDir(m_directory).entryList(QDir::Files | QDir::Hidden)) {
@@ -37,6 +49,7 @@ void FileListBox::refresh()
     addItems(names);
     if (const qsizetype row = names.indexOf(selected); !selected.isEmpty() && row >= 0)
         setCurrentRow(int(row));
+    return true;
 }
 
 QString FileListBox::fileName() const

@@ -140,6 +140,41 @@ TEST(ScriptedPrompts, APrintWithoutPrinterOrWritableFileFails)
     EXPECT_FALSE(prompts.lastJob());
 }
 
+// Answers as a random walk does: each prompt as it comes, remembering what it was asked.
+class RecordingAnswerer : public PromptAnswerer
+{
+public:
+    std::optional<QString> answer(bool question, const QString &asked) override
+    {
+        asks.append((question ? QStringLiteral("question ") : QStringLiteral("input ")) + asked);
+        return question ? QStringLiteral("Yes") : QStringLiteral("from the answerer");
+    }
+    QString printerFile() override { return pdfPath; }
+
+    QStringList asks;
+    QString pdfPath;
+};
+
+TEST(ScriptedPrompts, AnAnswererAnswersWhatFindsNothingQueued)
+{
+    QTemporaryDir directory;
+    RecordingAnswerer answerer;
+    answerer.pdfPath = directory.filePath(QStringLiteral("walk.pdf"));
+    ScriptedPrompts prompts;
+    prompts.setAnswerer(&answerer);
+    prompts.queueAnswer(QStringLiteral("queued"));
+
+    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Save as")), QStringLiteral("queued"));
+    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Identity:")),
+              QStringLiteral("from the answerer"));
+    EXPECT_TRUE(prompts.question(nullptr, QStringLiteral("Throw away?")));
+    EXPECT_TRUE(prompts.print(nullptr, onePageJob()));
+    EXPECT_GT(QFileInfo(answerer.pdfPath).size(), 0);
+    EXPECT_EQ(answerer.asks, (QStringList{QStringLiteral("input Identity:"),
+                                          QStringLiteral("question Throw away?")}));
+    EXPECT_EQ(prompts.takeFailure(), std::nullopt);
+}
+
 TEST(ScriptedRandomSource, GivesTheQueuedDrawsThenTheStandardSequence)
 {
     ScriptedRandomSource scripted;

@@ -109,6 +109,11 @@ TEST(DirectoryListBox, EnteringARowAsksForItsDirectory)
     QDir parent = directory;
     parent.cdUp();
     EXPECT_EQ(entered[1], parent.absolutePath());
+    // Each row tells where entering it goes.
+    EXPECT_EQ(directories.rowPath(0), entered[1]);
+    EXPECT_EQ(directories.rowPath(1), directory.absolutePath());
+    EXPECT_EQ(directories.rowPath(2), entered[0]);
+    EXPECT_EQ(directories.rowPath(3), QString());
     // Asking changes nothing: the owner decides.
     EXPECT_EQ(directories.directory(), directory.absolutePath());
 }

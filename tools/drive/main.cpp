@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "platformwarnings.h"
+#include "randomwalk.h"
 #include "scriptedprompts.h"
 #include "scriptedrandomsource.h"
 #include "scripterror.h"
@@ -54,6 +55,17 @@ int main(int argc, char **argv)
     const QCommandLineOption dirOption(
         QStringLiteral("dir"), QStringLiteral("Run the program in <dir>."), QStringLiteral("dir"));
     parser.addOption(dirOption);
+    const QCommandLineOption walkOption(
+        QStringLiteral("walk"),
+        QStringLiteral("Instead of a script, do <n> random user actions in a temporary directory, "
+                       "checking the program after each."),
+        QStringLiteral("n"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"),
+                                        QStringLiteral("The seed of the walk's actions (0)."),
+                                        QStringLiteral("s"), QStringLiteral("0"));
+    const QCommandLineOption traceOption(
+        QStringLiteral("trace"), QStringLiteral("Print each of the walk's steps as script lines."));
+    parser.addOptions({walkOption, seedOption, traceOption});
     parser.addPositionalArgument(QStringLiteral("script"),
                                  QStringLiteral("The script; standard input when not given."),
                                  QStringLiteral("[script]"));
@@ -66,6 +78,21 @@ int main(int argc, char **argv)
     }
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp();
+
+    if (parser.isSet(walkOption)) {
+        bool stepsRead = false;
+        bool seedRead = false;
+        const WalkOptions walk{parser.value(walkOption).toLongLong(&stepsRead),
+                               parser.value(seedOption).toULongLong(&seedRead),
+                               parser.isSet(traceOption)};
+        if (!stepsRead || walk.steps < 0 || !seedRead || parser.isSet(dirOption) ||
+            !parser.positionalArguments().isEmpty()) {
+            errors << "usage: quillor-drive --walk N [--seed S] [--trace]\n";
+            return startFailure;
+        }
+        QTextStream out(stdout);
+        return runWalk(walk, out, errors);
+    }
 
     // The script is opened before the directory changes, so a relative path means what it says.
     QFile scriptFile(parser.positionalArguments().value(0));

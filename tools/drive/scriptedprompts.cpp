@@ -12,8 +12,7 @@ void ScriptedPrompts::message(QWidget *, const QString &text, const QString &tit
 bool ScriptedPrompts::question(QWidget *, const QString &text, const QString &title)
 {
     m_messages.append({title.isEmpty() ? defaultMessageTitle() : title, text, true});
-    const std::optional<std::optional<QString>> answer =
-        takeAnswer(QStringLiteral("a question box"), text);
+    const std::optional<std::optional<QString>> answer = takeAnswer(true, text);
     if (!answer || !*answer)
         return false;
     if (**answer == QLatin1StringView("Yes"))
@@ -28,16 +27,20 @@ std::optional<QString> ScriptedPrompts::input(QWidget *, const QString &prompt,
                                               const QString &title, const QString &defaultText)
 {
     m_prompts.append({title.isEmpty() ? defaultMessageTitle() : title, prompt, defaultText});
-    return takeAnswer(QStringLiteral("an input box"), prompt).value_or(std::nullopt);
+    return takeAnswer(false, prompt).value_or(std::nullopt);
 }
 
-// The next queued answer, std::nullopt inside for Cancel; nothing, and a failure, when the script
-// queued none.
-std::optional<std::optional<QString>> ScriptedPrompts::takeAnswer(const QString &box,
+// The next queued answer, std::nullopt inside for Cancel, else the answerer's; nothing, and a
+// failure, when there is neither.
+std::optional<std::optional<QString>> ScriptedPrompts::takeAnswer(bool question,
                                                                   const QString &asked)
 {
+    if (m_answers.empty() && m_answerer)
+        return m_answerer->answer(question, asked);
     if (m_answers.empty()) {
-        fail(QStringLiteral("%1 asked %2 with no answer queued").arg(box, quoted(asked)));
+        fail(QStringLiteral("%1 asked %2 with no answer queued")
+                 .arg(question ? QStringLiteral("a question box") : QStringLiteral("an input box"),
+                      quoted(asked)));
         return std::nullopt;
     }
     const std::optional<QString> answer = m_answers.front();
@@ -47,6 +50,8 @@ std::optional<std::optional<QString>> ScriptedPrompts::takeAnswer(const QString 
 
 bool ScriptedPrompts::print(QWidget *, const PrintJob &job)
 {
+    if (m_printers.empty() && m_answerer)
+        m_printers.push_back(m_answerer->printerFile());
     if (m_printers.empty()) {
         fail(QStringLiteral("a print job came with no printer queued"));
         return false;

@@ -9,6 +9,20 @@
 #include <optional>
 #include <utility>
 
+// Answers the prompts that find nothing queued, in place of failing: a random walk answers each
+// prompt as it comes.
+class PromptAnswerer
+{
+public:
+    virtual ~PromptAnswerer() = default;
+
+    // The answer to an input box (std::nullopt for Cancel) or to a question box ("Yes" or "No").
+    virtual std::optional<QString> answer(bool question, const QString &asked) = 0;
+
+    // The PDF file that the next print job is written to.
+    virtual QString printerFile() = 0;
+};
+
 // The prompts of a scripted run: message and question boxes are recorded, input and question
 // boxes take the answers the script queued, and print jobs go to the PDF files it queued. Nothing
 // modal is ever shown.
@@ -45,6 +59,8 @@ public:
     void queueAnswer(const std::optional<QString> &answer) { m_answers.push_back(answer); }
     // The next print job is written to this PDF file.
     void queuePrinter(const QString &pdfPath) { m_printers.push_back(pdfPath); }
+    // Answers what finds nothing queued; nullptr (the default) lets such a prompt fail.
+    void setAnswerer(PromptAnswerer *answerer) { m_answerer = answerer; }
 
     // The messages shown since the last call, which forgets them.
     QList<Message> takeMessages();
@@ -60,7 +76,7 @@ public:
 
 private:
     void fail(const QString &reason);
-    std::optional<std::optional<QString>> takeAnswer(const QString &box, const QString &asked);
+    std::optional<std::optional<QString>> takeAnswer(bool question, const QString &asked);
 
     QList<Message> m_messages;
     QList<Prompt> m_prompts;
@@ -68,4 +84,5 @@ private:
     std::deque<QString> m_printers;
     std::optional<PrintJob> m_lastJob;
     std::optional<QString> m_failure;
+    PromptAnswerer *m_answerer = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <optional>
@@ -36,6 +37,11 @@ void sendMouse(QWidget *window, QEvent::Type type, QPoint at, Qt::MouseButtons b
 }
 
 } // namespace
+
+bool hasBackground(const QWidget *window)
+{
+    return backgroundPoint(window).has_value();
+}
 
 bool clickBackground(QWidget *window)
 {
@@ -72,8 +78,10 @@ void activate(QWidget *window)
 {
     window->raise();
     window->activateWindow();
-    // Where the platform cannot activate windows, keys still reach the focused control.
-    static_cast<void>(QTest::qWaitForWindowActive(window));
+    // Where the platform cannot activate windows, keys still reach the focused control. A window
+    // with nothing to show (no width or no height) never becomes active: waiting would be in vain.
+    if (window->windowHandle() && window->windowHandle()->isExposed())
+        static_cast<void>(QTest::qWaitForWindowActive(window));
 }
 
 void pressKey(QWidget *window, QKeyCombination key)

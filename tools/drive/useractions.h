@@ -8,6 +8,9 @@
 class QListWidget;
 class QWidget;
 
+// Whether some point of the window's background is free of controls, to be clicked.
+bool hasBackground(const QWidget *window);
+
 // Clicks the left mouse button on the window's own background, away from every control, so that
 // the window's click handler runs. False when the controls cover the whole window.
 bool clickBackground(QWidget *window);

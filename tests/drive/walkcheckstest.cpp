@@ -1,0 +1,165 @@
+#include "walkchecks.h"
+
+#include "testsupport.h"
+
+#include "canvas/operationlog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <limits>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace walkchecks;
+
+namespace {
+
+struct InfOrNanRow
+{
+    const char *name;
+    const char *text;
+    bool shows;
+};
+
+class ShowsInfOrNan : public testing::TestWithParam<InfOrNanRow>
+{
+};
+
+TEST_P(ShowsInfOrNan, FindsTheWordsInAnyCaseButNotInsideOtherWords)
+{
+    EXPECT_EQ(showsInfOrNan(QString::fromUtf8(GetParam().text)), GetParam().shows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ShowsInfOrNan,
+    testing::Values(
+        InfOrNanRow{"Inf", "inf", true}, InfOrNanRow{"SignedInf", "-inf", true},
+        InfOrNanRow{"LeadingBlank", " INF", true}, InfOrNanRow{"Infinity", "x = Infinity", true},
+        InfOrNanRow{"NanInATableRow", "  2.000     nan  +", true},
+        InfOrNanRow{"WindowsInf", "1.#INF", true}, InfOrNanRow{"NanWithPayload", "nan(ind)", true},
+        InfOrNanRow{"AfterAnEqualsSign", "y=NaN", true}, InfOrNanRow{"Info", "&Info", false},
+        InfOrNanRow{"Information", "Information", false},
+        InfOrNanRow{"Financial", "financial", false}, InfOrNanRow{"Nano", "nanometre", false},
+        InfOrNanRow{"Name", "Nancy", false}, InfOrNanRow{"AfterDigits", "12inf", false},
+        InfOrNanRow{"AccentedNeighbour", "\xc3\xa9nan", false}, InfOrNanRow{"Empty", "", false},
+        InfOrNanRow{"Number", " .5", false}),
+    rowName<InfOrNanRow>);
+
+struct NegativeZeroRow
+{
+    const char *name;
+    const char *text;
+    bool shows;
+};
+
+class ShowsNegativeZero : public testing::TestWithParam<NegativeZeroRow>
+{
+};
+
+TEST_P(ShowsNegativeZero, FindsANegativeZeroStandingAlone)
+{
+    EXPECT_EQ(showsNegativeZero(QString::fromUtf8(GetParam().text)), GetParam().shows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ShowsNegativeZero,
+                         testing::Values(NegativeZeroRow{"Bare", "-0", true},
+                                         NegativeZeroRow{"FormattedInATable", "   -0.000   +",
+                                                         true},
+                                         NegativeZeroRow{"DecimalComma", "x = -0,00", true},
+                                         NegativeZeroRow{"NoLeadingZero", "-.0", true},
+                                         NegativeZeroRow{"Zero", " 0", false},
+                                         NegativeZeroRow{"NegativeHalf", "-0.5", false},
+                                         NegativeZeroRow{"NegativeTen", "-10", false},
+                                         NegativeZeroRow{"NegativeSmall", "-0.001", false},
+                                         NegativeZeroRow{"Subtraction", "10-0", false},
+                                         NegativeZeroRow{"AfterALetter", "x-0", false},
+                                         NegativeZeroRow{"Exponent", "1e-0", false}),
+                         rowName<NegativeZeroRow>);
+
+TEST(FirstNonFiniteOperation, FindsTheFirstCoordinateOrFontSizeThatIsNotFinite)
+{
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    OperationLog log;
+    log.add(DrawingOperation::line(0, 0, 6125, 3062.5));
+    log.add(DrawingOperation::point(-2000, 8125));
+    log.add(DrawingOperation::printedText(10, 20, u"inf"_s)); // a text may say anything
+    EXPECT_EQ(firstNonFiniteOperation(log), std::nullopt);
+
+    for (const DrawingOperation &bad :
+         {DrawingOperation::line(0, 0, infinity, 0), DrawingOperation::line(0, 0, 0, nan),
+          DrawingOperation::point(nan, 0), DrawingOperation::font(infinity),
+          DrawingOperation::printedText(0, -infinity, u"x"_s)}) {
+        OperationLog withBad = log;
+        withBad.add(bad);
+        withBad.add(DrawingOperation::point(nan, nan));
+        EXPECT_EQ(firstNonFiniteOperation(withBad), 3);
+    }
+}
+
+void writeFile(const QDir &directory, const QString &path, const QByteArray &bytes)
+{
+    QFile file(directory.filePath(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(DirectorySnapshot, TellsWhatAppearedChangedOrDisappeared)
+{
+    QTemporaryDir temporary;
+    QDir root(temporary.path());
+    root.mkpath(u"outside/deeper"_s);
+    root.mkdir(u"work"_s);
+    writeFile(root, u"outside/deeper/KEPT.OP 1"_s, "kept");
+    writeFile(root, u"top.txt"_s, "top");
+    const DirectorySnapshot start = DirectorySnapshot::take(root.path(), true, {u"work"_s});
+    EXPECT_EQ(DirectorySnapshot::take(root.path(), true, {u"work"_s}).changeSince(start),
+              std::nullopt);
+
+    // What happens inside a skipped directory does not count.
+    writeFile(root, u"work/ROOTS.OP 1"_s, "task");
+    EXPECT_EQ(DirectorySnapshot::take(root.path(), true, {u"work"_s}).changeSince(start),
+              std::nullopt);
+
+    writeFile(root, u"outside/deeper/NEW.OP 1"_s, "new");
+    EXPECT_EQ(DirectorySnapshot::take(root.path(), true, {u"work"_s})
+                  .changeSince(start)
+                  .value_or(QString())
+                  .left(29),
+              u"outside/deeper/NEW.OP 1 appea"_s);
+    root.remove(u"outside/deeper/NEW.OP 1"_s);
+
+    writeFile(root, u"outside/deeper/KEPT.OP 1"_s, "longer now");
+    EXPECT_TRUE(DirectorySnapshot::take(root.path(), true, {u"work"_s})
+                    .changeSince(start)
+                    .value_or(QString())
+                    .startsWith(u"outside/deeper/KEPT.OP 1 changed from a file of 4 bytes"_s));
+
+    const DirectorySnapshot changed = DirectorySnapshot::take(root.path(), true, {u"work"_s});
+    root.remove(u"top.txt"_s);
+    const std::optional<QString> change =
+        DirectorySnapshot::take(root.path(), true, {u"work"_s}).changeSince(changed);
+    ASSERT_TRUE(change);
+    EXPECT_EQ(*change, u"top.txt disappeared"_s);
+}
+
+TEST(DirectorySnapshot, MatchingTakesOnlyTheNamedFilesOfTheDirectoryItself)
+{
+    QTemporaryDir temporary;
+    QDir root(temporary.path());
+    root.mkdir(u"sub"_s);
+    const DirectorySnapshot start = DirectorySnapshot::takeMatching(root.path(), u"*.op*"_s);
+
+    writeFile(root, u"output.txt"_s, "the walk's own output");
+    writeFile(root, u"sub/ROOTS.OP 1"_s, "task");
+    EXPECT_EQ(DirectorySnapshot::takeMatching(root.path(), u"*.op*"_s).changeSince(start),
+              std::nullopt);
+
+    writeFile(root, u"roots.op 3"_s, "task");
+    EXPECT_TRUE(DirectorySnapshot::takeMatching(root.path(), u"*.op*"_s).changeSince(start));
+}
+
+} // namespace
