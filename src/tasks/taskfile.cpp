@@ -101,6 +101,10 @@ std::variant<QByteArray, Refusal> encodeTask(const TaskTexts &texts)
     if (encoder.hasError())
         return Refusal{Refusal::Reason::UnencodableCharacters, Section::Task,
                        unencodableCharacters(content)};
+    // Windows-1252 bytes can happen to form UTF-8, as those of "×½" do, and would then be read
+    // back as other characters. Such a text is written in UTF-8 after a byte-order mark instead.
+    if (decodeText(bytes) != content)
+        return QByteArrayLiteral("\xEF\xBB\xBF") + content.toUtf8();
     return bytes;
 }
 

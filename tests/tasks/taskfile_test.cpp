@@ -42,17 +42,21 @@ TEST_P(EncodeTaskTest, WritesTheFiveParts)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, EncodeTaskTest,
-    testing::Values(WriteRow{"OneCharacterEach", "T", "H", "C",
-                             QByteArray("T\r\n\r\n$\r\n\r\nH\r\n\r\n$\r\n\r\nC\r\n")},
-                    WriteRow{"TwoLineTask", "ab\r\ncd", "H", "C",
-                             QByteArray("ab\r\ncd\r\n\r\n$\r\n\r\nH\r\n\r\n$\r\n\r\nC\r\n")},
-                    WriteRow{"EmptyTexts", "", "", "",
-                             QByteArray("\r\n\r\n$\r\n\r\n\r\n\r\n$\r\n\r\n\r\n")},
-                    WriteRow{"DollarWithBlanksIsAnOrdinaryLine", " $", "$ ", "$$",
-                             QByteArray(" $\r\n\r\n$\r\n\r\n$ \r\n\r\n$\r\n\r\n$$\r\n")},
-                    WriteRow{"Windows1252", "café €5", "ß", "½",
-                             QByteArray("caf\xe9 \x80"
-                                        "5\r\n\r\n$\r\n\r\n\xdf\r\n\r\n$\r\n\r\n\xbd\r\n")}),
+    testing::Values(
+        WriteRow{"OneCharacterEach", "T", "H", "C",
+                 QByteArray("T\r\n\r\n$\r\n\r\nH\r\n\r\n$\r\n\r\nC\r\n")},
+        WriteRow{"TwoLineTask", "ab\r\ncd", "H", "C",
+                 QByteArray("ab\r\ncd\r\n\r\n$\r\n\r\nH\r\n\r\n$\r\n\r\nC\r\n")},
+        WriteRow{"EmptyTexts", "", "", "", QByteArray("\r\n\r\n$\r\n\r\n\r\n\r\n$\r\n\r\n\r\n")},
+        WriteRow{"DollarWithBlanksIsAnOrdinaryLine", " $", "$ ", "$$",
+                 QByteArray(" $\r\n\r\n$\r\n\r\n$ \r\n\r\n$\r\n\r\n$$\r\n")},
+        WriteRow{"Windows1252", "café €5", "ß", "½",
+                 QByteArray("caf\xe9 \x80"
+                            "5\r\n\r\n$\r\n\r\n\xdf\r\n\r\n$\r\n\r\n\xbd\r\n")},
+        // "×½" is D7 BD in Windows-1252: valid UTF-8, which reads as U+05FD.
+        WriteRow{"Windows1252ThatReadsAsUtf8", "3×½", "H", "C",
+                 QByteArray("\xef\xbb\xbf"
+                            "3\xc3\x97\xc2\xbd\r\n\r\n$\r\n\r\nH\r\n\r\n$\r\n\r\nC\r\n")}),
     rowName<WriteRow>);
 
 TEST(EncodeTask, TheOneCharacterTaskIs23Bytes)
@@ -246,7 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundTripRow{"SeveralLines", "Line 1\r\nLine 2\r\nLine 3", "a\r\nb", "c\r\nd"},
                     RoundTripRow{"EmptyLinesAtTheEdges", "\r\nmiddle\r\n", "\r\n\r\n", "\r\n"},
                     RoundTripRow{"BlanksAndDollarsInLines", "  indented", "$ 5", "costs 5 $"},
-                    RoundTripRow{"Windows1252", "café", "Straße ½", "€ 3,50"}),
+                    RoundTripRow{"Windows1252", "café", "Straße ½", "€ 3,50"},
+                    RoundTripRow{"Windows1252ThatReadsAsUtf8", "3×½", "Ã©", "Â°"}),
     rowName<RoundTripRow>);
 
 // ---- Saving ----
