@@ -11,9 +11,8 @@
 #include "tasks/taskfile.h"
 #include "core/textfile.h"
 #include "fuzzcheck.h"
+#include "windows1252.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -104,19 +103,35 @@ QString textOf(const std::string &bytes, int encoding)
     switch (encoding) {
     case 0:
         return QString::fromUtf8(bytes);
-    case 1:
-        return QStringDecoder("windows-1252").decode(bytes);
+    case 1: {
+        QString text;
+        for (const char byte : bytes)
+            text += windows1252Character(byte);
+        return text;
+    }
     default:
         return QString(reinterpret_cast<const QChar *>(bytes.data()),
                        static_cast<qsizetype>(bytes.size() / 2));
     }
 }
 
-bool isEncodable(const QString &character)
+// The characters of a text: code units, and surrogate pairs as one.
+QStringList charactersOf(const QString &text)
 {
-    QStringEncoder encoder("windows-1252");
-    const QByteArray bytes = encoder.encode(character);
-    return !encoder.hasError();
+    QStringList characters;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        characters += text.mid(i, length);
+        i += length;
+    }
+    return characters;
+}
+
+bool isWindows1252(const QString &character)
+{
+    return character.size() == 1 && isWindows1252(character[0]);
 }
 
 void checkRefusal(const TaskTexts &texts, const Refusal &refusal)
@@ -138,24 +153,22 @@ void checkRefusal(const TaskTexts &texts, const Refusal &refusal)
     }
     require(std::none_of(std::begin(sections), std::end(sections), hasSeparatorLine),
             "a separator line is reported before unencodable characters", detail);
-    require(!refusal.characters.isEmpty(), "a refusal names the characters", detail);
-    // Characters as Qt counts them, with U+FFFD for a surrogate that has no partner.
-    const QList<uint> all = (texts.task + texts.hint + texts.conclusion).toUcs4();
-    const QList<uint> characters = refusal.characters.toUcs4();
-    for (qsizetype i = 0; i < characters.size(); ++i) {
-        const QString character =
-            QString::fromUcs4(reinterpret_cast<const char32_t *>(characters.constData() + i), 1);
-        require(all.contains(characters[i]) && !isEncodable(character) &&
-                    !characters.sliced(0, i).contains(characters[i]),
-                "each refused character is in the texts, unencodable, and named once", [&] {
-                    return detail() +
-                           u", refused %1"_s.arg(visible(QStringView(refusal.characters)));
-                });
+    QStringList lacking;
+    for (const QString &character : charactersOf(texts.task + texts.hint + texts.conclusion)) {
+        if (!isWindows1252(character) && !lacking.contains(character))
+            lacking += character;
     }
+    require(!lacking.isEmpty() && refusal.characters == lacking.join(QString()),
+            "a refusal names each character that Windows-1252 lacks, once, in order", [&] {
+                return detail() + u", refused %1"_s.arg(visible(QStringView(refusal.characters)));
+            });
 }
 
 void checkWrittenTask(const TaskTexts &texts, const QByteArray &bytes)
 {
+    const QString all = texts.task + texts.hint + texts.conclusion;
+    require(std::all_of(all.begin(), all.end(), [](QChar c) { return isWindows1252(c); }),
+            "the writer accepts only what Windows-1252 holds", [&] { return visible(texts); });
     const QStringList lines = splitLines(decodeText(bytes));
     const auto detail = [&] {
         return u"written %1\nread %2"_s.arg(visible(texts),

@@ -7,6 +7,7 @@
 
 #include "core/textfile.h"
 #include "fuzzcheck.h"
+#include "windows1252.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -14,18 +15,6 @@
 namespace {
 
 using namespace Qt::StringLiterals;
-
-// The characters of the bytes 0x80 to 0x9F in Windows-1252.
-constexpr char16_t windows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char16_t windows1252Character(char byte)
-{
-    const auto value = static_cast<unsigned char>(byte);
-    return value >= 0x80 && value < 0xA0 ? windows1252High[value - 0x80] : char16_t(value);
-}
 
 void checkDecoding(const QByteArray &bytes)
 {
@@ -53,7 +42,7 @@ void checkDecoding(const QByteArray &bytes)
     }
     require(text.size() == bytes.size(), "Windows-1252 gives one character per byte", detail);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        require(text[i] == QChar(windows1252Character(bytes[i])),
+        require(text[i] == windows1252Character(bytes[i]),
                 "each byte reads as its Windows-1252 character",
                 [&] { return detail() + u" at byte %1"_s.arg(i); });
     }
