@@ -112,8 +112,22 @@ INSTANTIATE_TEST_SUITE_P(
                    "a",
                    "x → ∞ and π",
                    {unencodable, Section::Task, text("π→∞")}},
-        RefusalRow{"BeyondTheBasicPlane", "😀", "", "", {unencodable, Section::Task, text("😀")}}),
+        RefusalRow{"BeyondTheBasicPlane", "😀", "", "", {unencodable, Section::Task, text("😀")}},
+        RefusalRow{"ZeroWidthNoBreakSpace",
+                   "",
+                   "a\uFEFF",
+                   "",
+                   {unencodable, Section::Task, QString(QChar(0xFEFF))}}),
     rowName<RefusalRow>);
+
+TEST(EncodeTask, RefusesALeadingZeroWidthNoBreakSpace)
+{
+    // The encoder takes a U+FEFF at the start of its text for a byte-order mark and drops it.
+    const QString zeroWidthNoBreakSpace(QChar(0xFEFF));
+    const auto encoded = encodeTask({zeroWidthNoBreakSpace + u"task"_s, u""_s, u""_s});
+    ASSERT_TRUE(std::holds_alternative<Refusal>(encoded));
+    EXPECT_EQ(std::get<Refusal>(encoded).characters, zeroWidthNoBreakSpace);
+}
 
 // ---- Reading ----
 
