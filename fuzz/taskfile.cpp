@@ -13,11 +13,11 @@
 #include "fuzzcheck.h"
 #include "windows1252.h"
 
-
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <variant>
 
@@ -109,9 +109,11 @@ QString textOf(const std::string &bytes, int encoding)
             text += windows1252Character(byte);
         return text;
     }
-    default:
-        return QString(reinterpret_cast<const QChar *>(bytes.data()),
-                       static_cast<qsizetype>(bytes.size() / 2));
+    default: {
+        QString text(static_cast<qsizetype>(bytes.size() / 2), Qt::Uninitialized);
+        std::memcpy(text.data(), bytes.data(), text.size() * sizeof(QChar));
+        return text;
+    }
     }
 }
 
