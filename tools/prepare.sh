@@ -6,6 +6,8 @@ QUILLOR_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libbenchm
 # For the tests of the installation: the Debian package, the metainfo, the desktop entry and the
 # manual page.
 QUILLOR_PACKAGES+=(dpkg-dev file appstream desktop-file-utils groff-base)
+# For the fuzz targets (fuzz/): clang with libFuzzer and the sanitizers.
+QUILLOR_PACKAGES+=(clang libclang-rt-14-dev)
 
 quillor_missing_packages() {
     local missing=()

@@ -3,6 +3,7 @@
 #include "core/textfile.h"
 
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <array>
@@ -28,19 +29,34 @@ std::optional<Section> separatorLineSection(const TaskTexts &texts)
     return std::nullopt;
 }
 
-// The characters of the text that the code page cannot hold, each once, in order.
+// The text in the code page, or std::nullopt when the code page cannot hold it: when the encoder
+// fails, or gives bytes that do not decode back to the text, as it does when it drops a leading
+// U+FEFF for a byte-order mark.
+std::optional<QByteArray> codePageBytes(const QString &text)
+{
+    QStringEncoder encoder(codePage, QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    const QString decoded = QStringDecoder(codePage).decode(bytes);
+    if (encoder.hasError() || decoded != text)
+        return std::nullopt;
+    return bytes;
+}
+
+// The characters of the text that the code page cannot hold, each once, in order. A character is
+// a code unit, or the two of a surrogate pair; QString::fromUcs4 is no help here, as it drops a
+// U+FEFF for a byte-order mark.
 QString unencodableCharacters(const QString &text)
 {
-    QString found;
-    for (const char32_t codePoint : text.toUcs4()) {
-        const QString character = QString::fromUcs4(&codePoint, 1);
-        QStringEncoder encoder(codePage);
-        // The encoding happens when its result becomes bytes.
-        const QByteArray bytes = encoder.encode(character);
-        if (encoder.hasError() && !found.contains(character))
+    QStringList found;
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        i += character.size();
+        if (!codePageBytes(character) && !found.contains(character))
             found += character;
     }
-    return found;
+    return found.join(QString());
 }
 
 // A pass of a reader: which box each section of the pass goes to, none for a dropped section.
@@ -96,12 +112,15 @@ std::variant<QByteArray, Refusal> encodeTask(const TaskTexts &texts)
     const QString separatorBlock = lineEnd + separator + lineEnd;
     const QString content = texts.task + lineEnd + separatorBlock + lineEnd + texts.hint + lineEnd +
                             separatorBlock + lineEnd + texts.conclusion + lineEnd;
-    QStringEncoder encoder(codePage);
-    const QByteArray bytes = encoder.encode(content);
-    if (encoder.hasError())
+    const std::optional<QByteArray> bytes = codePageBytes(content);
+    if (!bytes)
         return Refusal{Refusal::Reason::UnencodableCharacters, Section::Task,
                        unencodableCharacters(content)};
-    return bytes;
+    // Windows-1252 bytes can happen to form UTF-8, as those of "×½" do, and would then be read
+    // back as other characters. Such a text is written in UTF-8 after a byte-order mark instead.
+    if (decodeText(*bytes) != content)
+        return QByteArrayLiteral("\xEF\xBB\xBF") + content.toUtf8();
+    return *bytes;
 }
 
 std::optional<QString> saveFile(const QString &path, const QByteArray &bytes)

@@ -49,6 +49,8 @@ struct Refusal
 // The bytes of the task file for these texts, in Windows-1252 with CR LF line ends: the task
 // text, an empty line, "$", an empty line, the hint, an empty line, "$", an empty line, the
 // conclusion, each line ended by CR LF. A line break inside a text is written as it stands.
+// Texts whose Windows-1252 bytes would read back as UTF-8 are written in UTF-8 after a byte-order
+// mark, so that every file reads back as it was written.
 std::variant<QByteArray, Refusal> encodeTask(const TaskTexts &texts);
 
 // Replaces the file at path by the bytes, whole or not at all: a save that fails leaves any file

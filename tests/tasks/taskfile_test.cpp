@@ -42,17 +42,21 @@ TEST_P(EncodeTaskTest, WritesTheFiveParts)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, EncodeTaskTest,
-    testing::Values(WriteRow{"OneCharacterEach", "T", "H", "C",
-                             QByteArray("T\r\n\r\n$\r\n\r\nH\r\n\r\n$\r\n\r\nC\r\n")},
-                    WriteRow{"TwoLineTask", "ab\r\ncd", "H", "C",
-                             QByteArray("ab\r\ncd\r\n\r\n$\r\n\r\nH\r\n\r\n$\r\n\r\nC\r\n")},
-                    WriteRow{"EmptyTexts", "", "", "",
-                             QByteArray("\r\n\r\n$\r\n\r\n\r\n\r\n$\r\n\r\n\r\n")},
-                    WriteRow{"DollarWithBlanksIsAnOrdinaryLine", " $", "$ ", "$$",
-                             QByteArray(" $\r\n\r\n$\r\n\r\n$ \r\n\r\n$\r\n\r\n$$\r\n")},
-                    WriteRow{"Windows1252", "café €5", "ß", "½",
-                             QByteArray("caf\xe9 \x80"
-                                        "5\r\n\r\n$\r\n\r\n\xdf\r\n\r\n$\r\n\r\n\xbd\r\n")}),
+    testing::Values(
+        WriteRow{"OneCharacterEach", "T", "H", "C",
+                 QByteArray("T\r\n\r\n$\r\n\r\nH\r\n\r\n$\r\n\r\nC\r\n")},
+        WriteRow{"TwoLineTask", "ab\r\ncd", "H", "C",
+                 QByteArray("ab\r\ncd\r\n\r\n$\r\n\r\nH\r\n\r\n$\r\n\r\nC\r\n")},
+        WriteRow{"EmptyTexts", "", "", "", QByteArray("\r\n\r\n$\r\n\r\n\r\n\r\n$\r\n\r\n\r\n")},
+        WriteRow{"DollarWithBlanksIsAnOrdinaryLine", " $", "$ ", "$$",
+                 QByteArray(" $\r\n\r\n$\r\n\r\n$ \r\n\r\n$\r\n\r\n$$\r\n")},
+        WriteRow{"Windows1252", "café €5", "ß", "½",
+                 QByteArray("caf\xe9 \x80"
+                            "5\r\n\r\n$\r\n\r\n\xdf\r\n\r\n$\r\n\r\n\xbd\r\n")},
+        // "×½" is D7 BD in Windows-1252: valid UTF-8, which reads as U+05FD.
+        WriteRow{"Windows1252ThatReadsAsUtf8", "3×½", "H", "C",
+                 QByteArray("\xef\xbb\xbf"
+                            "3\xc3\x97\xc2\xbd\r\n\r\n$\r\n\r\nH\r\n\r\n$\r\n\r\nC\r\n")}),
     rowName<WriteRow>);
 
 TEST(EncodeTask, TheOneCharacterTaskIs23Bytes)
@@ -108,8 +112,22 @@ INSTANTIATE_TEST_SUITE_P(
                    "a",
                    "x → ∞ and π",
                    {unencodable, Section::Task, text("π→∞")}},
-        RefusalRow{"BeyondTheBasicPlane", "😀", "", "", {unencodable, Section::Task, text("😀")}}),
+        RefusalRow{"BeyondTheBasicPlane", "😀", "", "", {unencodable, Section::Task, text("😀")}},
+        RefusalRow{"ZeroWidthNoBreakSpace",
+                   "",
+                   "a\uFEFF",
+                   "",
+                   {unencodable, Section::Task, QString(QChar(0xFEFF))}}),
     rowName<RefusalRow>);
+
+TEST(EncodeTask, RefusesALeadingZeroWidthNoBreakSpace)
+{
+    // The encoder takes a U+FEFF at the start of its text for a byte-order mark and drops it.
+    const QString zeroWidthNoBreakSpace(QChar(0xFEFF));
+    const auto encoded = encodeTask({zeroWidthNoBreakSpace + u"task"_s, u""_s, u""_s});
+    ASSERT_TRUE(std::holds_alternative<Refusal>(encoded));
+    EXPECT_EQ(std::get<Refusal>(encoded).characters, zeroWidthNoBreakSpace);
+}
 
 // ---- Reading ----
 
@@ -246,7 +264,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundTripRow{"SeveralLines", "Line 1\r\nLine 2\r\nLine 3", "a\r\nb", "c\r\nd"},
                     RoundTripRow{"EmptyLinesAtTheEdges", "\r\nmiddle\r\n", "\r\n\r\n", "\r\n"},
                     RoundTripRow{"BlanksAndDollarsInLines", "  indented", "$ 5", "costs 5 $"},
-                    RoundTripRow{"Windows1252", "café", "Straße ½", "€ 3,50"}),
+                    RoundTripRow{"Windows1252", "café", "Straße ½", "€ 3,50"},
+                    RoundTripRow{"Windows1252ThatReadsAsUtf8", "3×½", "Ã©", "Â°"}),
     rowName<RoundTripRow>);
 
 // ---- Saving ----

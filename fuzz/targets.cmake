@@ -1,0 +1,2 @@
+# The fuzz targets, each built from fuzz/NAME.cpp with its seed corpus in fuzz/corpus/NAME.
+set(QUILLOR_FUZZ_TARGETS numberreading numbertext taskfile textdecoding scriptlexer)
