@@ -10,18 +10,22 @@ constexpr double dashLength = 40;
 constexpr double dashPeriod = 100;
 constexpr double tickHalfLength = 40;
 
-// Beyond this scale whole units lie closer than two pixels on a canvas of the design size, and
-// a grid would only grey it: the frame then shows its axes alone. The bound keeps a drawing to
-// about a hundred thousand dashes on the largest page, which prints in a second rather than
-// taking many seconds over a grey block, and it keeps a typed scale such as 1E17 (where
+// Beyond this scale whole units lie closer than three twips and would only blacken the canvas;
+// the frame then shows its axes alone, which also keeps a typed scale such as 1E17 (where
 // j + 1 == j) from running the loops for ever.
-constexpr double largestScaleWithUnits = 100;
+constexpr double largestScaleWithUnits = 1000;
+
+// A grid line is a row of dashes across the whole surface, so a grid's dashes grow with the
+// square of the scale. Beyond this scale its lines lie closer than four pixels on a canvas of the
+// design size, a grey hatching rather than a grid, and on the largest page it would take
+// hundreds of thousands of dashes and seconds to print: the frame shows its axes alone.
+constexpr double largestScaleWithGrid = 50;
 
 // Runs body(j) for j = -s, -s + 1, ... while j <= s, with the bounds taken once, as long as the
-// body succeeds.
-template <typename Body> DrawResult forEachWholeUnit(double s, Body body)
+// body succeeds; not at all beyond the largest scale.
+template <typename Body> DrawResult forEachWholeUnit(double s, double largestScale, Body body)
 {
-    if (s > largestScaleWithUnits)
+    if (s > largestScale)
         return DrawResult::Complete;
     const double first = -s;
     const double last = s;
@@ -51,7 +55,7 @@ DrawResult drawGridOrTicks(DrawingSurface &surface, const FrameMapping &frame, b
     const double W = frame.W;
     const double H = frame.H;
     if (grid) {
-        const DrawResult vertical = forEachWholeUnit(frame.s, [&](double j) {
+        const DrawResult vertical = forEachWholeUnit(frame.s, largestScaleWithGrid, [&](double j) {
             const double Xj = frame.Xj(j);
             if (!computable(Xj))
                 return DrawResult::Failed;
@@ -61,7 +65,7 @@ DrawResult drawGridOrTicks(DrawingSurface &surface, const FrameMapping &frame, b
         });
         if (vertical == DrawResult::Failed)
             return DrawResult::Failed;
-        return forEachWholeUnit(frame.s, [&](double j) {
+        return forEachWholeUnit(frame.s, largestScaleWithGrid, [&](double j) {
             const double Yj = frame.Yj(j);
             if (!computable(Yj))
                 return DrawResult::Failed;
@@ -71,7 +75,7 @@ DrawResult drawGridOrTicks(DrawingSurface &surface, const FrameMapping &frame, b
         });
     }
 
-    const DrawResult xTicks = forEachWholeUnit(frame.s, [&](double j) {
+    const DrawResult xTicks = forEachWholeUnit(frame.s, largestScaleWithUnits, [&](double j) {
         const double Xj = frame.Xj(j);
         if (!computable(Xj))
             return DrawResult::Failed;
@@ -80,7 +84,7 @@ DrawResult drawGridOrTicks(DrawingSurface &surface, const FrameMapping &frame, b
     });
     if (xTicks == DrawResult::Failed)
         return DrawResult::Failed;
-    return forEachWholeUnit(frame.s, [&](double j) {
+    return forEachWholeUnit(frame.s, largestScaleWithUnits, [&](double j) {
         const double Yj = frame.Yj(j);
         if (!computable(Yj))
             return DrawResult::Failed;

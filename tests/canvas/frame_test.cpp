@@ -68,9 +68,10 @@ TEST(FrameDrawing, DrawsAxesThenTicksOrGrid)
         {"ticks at scale 2.5", 2.5, false, 2 + 6 + 6},
         {"negative scale: axes only", -3, false, 2},
         {"negative scale with grid: axes only", -3, true, 2},
-        {"ticks at the largest scale that shows its units", 100, false, 2 + 201 + 201},
-        {"a scale beyond it: axes only", 100.5, false, 2},
-        {"a grid beyond it: axes only", 101, true, 2},
+        {"ticks at the largest scale that shows them", 1000, false, 2 + 2001 + 2001},
+        {"ticks beyond it: axes only", 1000.5, false, 2},
+        {"grid at the largest scale that shows it", 50, true, 2 + 101 * 62 * 2},
+        {"grid beyond it: axes only", 50.5, true, 2},
         {"a scale too large to show its units", 1e17, true, 2},
     };
     for (const Row &row : rows) {

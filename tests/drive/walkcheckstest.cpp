@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 
 #include <limits>
@@ -98,6 +101,60 @@ TEST(FirstNonFiniteOperation, FindsTheFirstCoordinateOrFontSizeThatIsNotFinite)
         withBad.add(DrawingOperation::point(nan, nan));
         EXPECT_EQ(firstNonFiniteOperation(withBad), 3);
     }
+}
+
+// A window with a box, a label and a list, named as the program names its controls.
+struct CheckedWindow
+{
+    CheckedWindow(const QString &windowName)
+    {
+        window.setObjectName(windowName);
+        box->setObjectName(u"Text1"_s);
+        label->setObjectName(u"Label1"_s);
+        list->setObjectName(u"List1"_s);
+    }
+
+    QWidget window;
+    QLineEdit *box = new QLineEdit(&window);
+    QLabel *label = new QLabel(&window);
+    QListWidget *list = new QListWidget(&window);
+};
+
+TEST(TextFault, NamesTheControlThatShowsWhatTheProgramWrote)
+{
+    CheckedWindow fd(u"Fd"_s);
+    fd.box->setText(u" 2.5"_s);
+    fd.label->setText(u"Scale"_s);
+    fd.list->addItems({u"y = x\u00B2"_s, u"y = a(x - p)\u00B2 + q"_s});
+    EXPECT_EQ(textFault(fd.window, {}), std::nullopt);
+
+    fd.list->addItem(u"x = -inf"_s);
+    EXPECT_EQ(textFault(fd.window, {}), u"Fd.List1 shows \"x = -inf\""_s);
+    fd.list->clear();
+    fd.label->setText(u"-0"_s);
+    EXPECT_EQ(textFault(fd.window, {}), u"Fd.Label1 shows \"-0\""_s);
+}
+
+TEST(TextFault, WhatTheUserTypedIsTheUsersOwn)
+{
+    CheckedWindow ff(u"Ff"_s);
+    ff.box->setText(u"nan"_s);
+    EXPECT_EQ(textFault(ff.window, {{ff.box, u"nan"_s}}), std::nullopt);
+
+    // The program wrote on after the typed text: only what it wrote counts.
+    ff.box->setText(u"-0 1   1\r\n"_s);
+    EXPECT_EQ(textFault(ff.window, {{ff.box, u"-0"_s}}), std::nullopt);
+    ff.box->setText(u"-0 1   inf\r\n"_s);
+    EXPECT_EQ(textFault(ff.window, {{ff.box, u"-0"_s}}), u"Ff.Text1 shows \"-0 1   inf\\r\\n\""_s);
+    // The program wrote over it.
+    ff.box->setText(u"nan"_s);
+    EXPECT_EQ(textFault(ff.window, {{ff.box, u"1e400"_s}}), u"Ff.Text1 shows \"nan\""_s);
+
+    // A task's texts and file names are the user's words, whatever they say.
+    CheckedWindow editor(u"editor"_s);
+    editor.list->setObjectName(u"File1"_s);
+    editor.list->addItem(u"NAN.OP 1"_s);
+    EXPECT_EQ(textFault(editor.window, {}), std::nullopt);
 }
 
 void writeFile(const QDir &directory, const QString &path, const QByteArray &bytes)

@@ -65,6 +65,25 @@ TEST(FileListBox, KeepsTheSelectedFileAcrossARefresh)
     EXPECT_EQ(files.fileName(), QString());
 }
 
+TEST(FileListBox, SaysWhenItsDirectoryCannotBeListedAndListsNothing)
+{
+    QTemporaryDir temporary;
+    QDir directory(temporary.path());
+    directory.mkdir(QStringLiteral("sub"));
+    createFile(directory, QStringLiteral("sub/A.OP 1"));
+    createFile(directory, QStringLiteral("file.txt"));
+    FileListBox files;
+    files.setPattern(QStringLiteral("*.op 1"));
+    EXPECT_TRUE(files.setDirectory(directory.filePath(QStringLiteral("sub"))));
+    EXPECT_EQ(rowsOf(files), QStringList{QStringLiteral("A.OP 1")});
+
+    ASSERT_TRUE(QDir(directory.filePath(QStringLiteral("sub"))).removeRecursively());
+    EXPECT_FALSE(files.refresh());
+    EXPECT_TRUE(rowsOf(files).isEmpty());
+    EXPECT_FALSE(files.setDirectory(directory.filePath(QStringLiteral("file.txt"))));
+    EXPECT_TRUE(files.setDirectory(directory.path()));
+}
+
 TEST(DirectoryListBox, ShowsTheWayUpTheDirectoryAndItsVisibleSubdirectories)
 {
     QTemporaryDir temporary;

@@ -8,6 +8,8 @@
 #include "textformat.h"
 #include "useractions.h"
 #include "walkchecks.h"
+#include "walkfiles.h"
+#include "walkrandom.h"
 
 #include "app/application.h"
 #include "app/moduleregistry.h"
@@ -18,10 +20,8 @@
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -32,7 +32,6 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <random>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -56,31 +55,9 @@ constexpr qint64 sanitizerSlowdown = 1;
 #endif
 constexpr qint64 slowActionMilliseconds = 2000 * sanitizerSlowdown;
 
-// The identity that opens the task editor: the last line of the walk's pw.txt.
-const QString identity = u"teacher"_s;
 // The program's directory, and where print jobs go, inside the walk's temporary directory.
 const QString workName = u"work"_s;
 const QString printName = u"print"_s;
-// Every task file's name matches it, whatever its module.
-const QString taskFilePattern = u"*.op*"_s;
-
-// Numbers from the seed alone, the same on every machine: the engine's sequence is fixed by the
-// standard, and the walk reduces it to a range itself rather than through a distribution, whose
-// algorithm the standard leaves open.
-class WalkRandom
-{
-public:
-    explicit WalkRandom(quint64 seed) : m_engine(seed) {}
-
-    // 0 to count - 1.
-    qsizetype below(qsizetype count) { return qsizetype(m_engine() % quint64(count)); }
-    bool chance(int percent) { return below(100) < percent; }
-    int between(int low, int high) { return low + int(below(qsizetype(high) - low + 1)); }
-    template <typename List> const auto &pick(const List &list) { return list[below(list.size())]; }
-
-private:
-    std::mt19937_64 m_engine;
-};
 
 // One step of the walk.
 struct Action
@@ -89,76 +66,6 @@ struct Action
     QString description; // the script line that does it, or a comment for a change to the files
     std::function<void()> perform;
 };
-
-// A file the program finds in its directory at the start, and that the walk puts back.
-struct FixtureFile
-{
-    QString path; // relative to the program's directory
-    QByteArray bytes;
-};
-
-QByteArray taskBytes(int moduleNumber)
-{
-    const QByteArray number = QByteArray::number(moduleNumber);
-    return "Task " + number + "\r\n\r\n$\r\n\r\nHint " + number + "\r\n\r\n$\r\n\r\nConclusion " +
-           number + "\r\n";
-}
-
-QList<FixtureFile> fixtureFiles()
-{
-    QList<FixtureFile> files = {
-        {u"pw.txt"_s, "someone else\r\n" + identity.toLatin1() + "\r\n"},
-        {u"readme.txt"_s, "Quillor\r\nA random walk through every window.\r\n"},
-        {tasks::taskFileName(u"empty"_s, 1), QByteArray()},
-        {tasks::taskFileName(u"dollars"_s, 4), "$\r\n$\r\n$\r\n$\r\n$\r\n"},
-        {u"sub/"_s + tasks::taskFileName(u"sub"_s, 1), taskBytes(1)},
-        {u"sub/"_s + tasks::taskFileName(u"sub"_s, 5), taskBytes(5)},
-        {u"sub/deeper/"_s + tasks::taskFileName(u"deep"_s, 1), taskBytes(1)},
-    };
-    for (int module = 1; module <= moduleCount; ++module)
-        files.append({tasks::taskFileName(u"task"_s, module), taskBytes(module)});
-    return files;
-}
-
-// Directories, among them one named as a task file of each module: saving under that name
-// meets a directory.
-QStringList fixtureDirectories()
-{
-    QStringList directories = {u"sub"_s, u"sub/deeper"_s};
-    for (int module = 1; module <= moduleCount; ++module)
-        directories.append(tasks::taskFileName(u"folder"_s, module));
-    return directories;
-}
-
-// Puts back what is missing of the fixture, replacing a directory where a file belongs and a
-// file where a directory belongs. Files that are there are left as the program made them.
-void restoreFixture(const QString &workPath)
-{
-    QDir work(workPath);
-    for (const QString &path : fixtureDirectories()) {
-        if (QFileInfo(work.filePath(path)).isFile())
-            work.remove(path);
-        work.mkpath(path);
-    }
-    for (const FixtureFile &file : fixtureFiles()) {
-        const QString path = work.filePath(file.path);
-        if (QFileInfo(path).isDir())
-            QDir(path).removeRecursively();
-        if (QFileInfo::exists(path))
-            continue;
-        QFile out(path);
-        if (out.open(QIODevice::WriteOnly))
-            out.write(file.bytes);
-    }
-}
-
-// A file that turns into a directory of the same name.
-void replaceByDirectory(const QString &workPath, const QString &path)
-{
-    QDir work(workPath);
-    work.remove(path);
-    work.mkdir(path);
-}
 
 // The controls of a window that a user can reach now: shown and enabled, and named so that a
 // script finds them.
@@ -183,46 +90,6 @@ bool isTextBox(const QWidget *control)
     if (const auto *box = qobject_cast<const MultiLineTextBox *>(control))
         return !box->isReadOnly();
     return false;
-}
-
-// What a control shows as text: a text box's text, a label, every row of a list.
-QStringList shownTexts(const QWidget *control)
-{
-    if (const auto *box = qobject_cast<const QLineEdit *>(control))
-        return {box->text()};
-    if (const auto *box = qobject_cast<const MultiLineTextBox *>(control))
-        return {box->text()};
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return {label->text()};
-    QStringList rows;
-    if (const auto *list = qobject_cast<const QListWidget *>(control)) {
-        for (int row = 0; row < list->count(); ++row)
-            rows.append(list->item(row)->text());
-    }
-    return rows;
-}
-
-// Controls whose texts are the user's own words, not numbers the program computed: a task's
-// texts, the names of files and directories, the readme.
-bool holdsFreeText(const QString &name)
-{
-    static const QStringList names = {u"editor.Opgave"_s, u"editor.Hint"_s,  u"editor.Besluit"_s,
-                                      u"editor.Dir1"_s,   u"editor.File1"_s, u"Help.Text1"_s};
-    return names.contains(name);
-}
-
-// A long text cut down to what a report line can hold.
-QString excerpt(const QString &text)
-{
-    constexpr qsizetype longest = 80;
-    return quoted(text.size() > longest ? text.left(longest) + u"…"_s : text);
-}
-
-QString describeOperation(const DrawingOperation &operation)
-{
-    return u"(%1, %2, %3, %4, font %5)"_s.arg(
-        formatNumber(operation.x1), formatNumber(operation.y1), formatNumber(operation.x2),
-        formatNumber(operation.y2), formatNumber(operation.fontSize));
 }
 
 class Walk : public PromptAnswerer
@@ -318,21 +185,22 @@ bool Walk::prepare()
     // Something for the program to leave alone beside its own directory.
     root.mkdir(u"outside"_s);
     QFile outside(root.filePath(u"outside/"_s + tasks::taskFileName(u"outside"_s, 1)));
-    if (!outside.open(QIODevice::WriteOnly) || outside.write(taskBytes(1)) < 0) {
+    if (!outside.open(QIODevice::WriteOnly) || outside.write(walkfiles::taskBytes(1)) < 0) {
         m_errors << "cannot write the walk's files\n";
         return false;
     }
     outside.close();
 
     const QDir work(root.filePath(workName));
-    restoreFixture(work.path());
+    walkfiles::restore(work.path());
     if (!QDir::setCurrent(work.path())) {
         m_errors << "cannot change to the walk's directory\n";
         return false;
     }
     m_workPath = QDir::currentPath();
     m_rootAtStart = DirectorySnapshot::take(root.path(), true, {workName, printName});
-    m_launchDirectoryAtStart = DirectorySnapshot::takeMatching(m_launchDirectory, taskFilePattern);
+    m_launchDirectoryAtStart =
+        DirectorySnapshot::takeMatching(m_launchDirectory, walkfiles::taskFilePattern());
     startProgram();
     return true;
 }
@@ -383,7 +251,7 @@ int Walk::run()
         ++m_actionCounts[action.kind];
         if (milliseconds > m_slowest) {
             m_slowest = milliseconds;
-            m_slowestStep = u"step %1: %2"_s.arg(step).arg(excerpt(action.description));
+            m_slowestStep = u"step %1: %2"_s.arg(step).arg(quotedExcerpt(action.description));
         }
         if (!failure)
             failure = check(milliseconds);
@@ -599,21 +467,9 @@ Action Walk::resizing(const QWidget *window)
 // directory removed while it is shown; pw.txt turned into a directory; or the files put back.
 Action Walk::fileFault()
 {
-    const QDir work(m_workPath);
-    QStringList taskFiles, directories;
-    QDirIterator entries(m_workPath, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                         QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        const QFileInfo entry = entries.nextFileInfo();
-        const QString path = work.relativeFilePath(entry.filePath());
-        if (entry.isDir())
-            directories.append(path);
-        else if (tasks::matchesPattern(entry.fileName(), taskFilePattern))
-            taskFiles.append(path);
-    }
-    // The iterator's order is the file system's: sorting keeps the walk the same for a seed.
-    taskFiles.sort();
-    directories.sort();
+    const walkfiles::Contents contents = walkfiles::contentsOf(m_workPath);
+    const QStringList &taskFiles = contents.taskFiles;
+    const QStringList &directories = contents.directories;
 
     const auto fault = [](const QString &description, std::function<void()> perform) {
         return Action{u"file fault"_s, u"# "_s + description, std::move(perform)};
@@ -627,7 +483,7 @@ Action Walk::fileFault()
     if (kind < 35 && !taskFiles.isEmpty()) {
         const QString path = m_random.pick(taskFiles);
         return fault(u"the task file %1 becomes a directory"_s.arg(quoted(path)),
-                     [this, path] { replaceByDirectory(m_workPath, path); });
+                     [this, path] { walkfiles::replaceByDirectory(m_workPath, path); });
     }
     if (kind < 50 && !directories.isEmpty()) {
         const QString path = m_random.pick(directories);
@@ -636,9 +492,9 @@ Action Walk::fileFault()
     }
     if (kind < 60) {
         return fault(u"pw.txt becomes a directory"_s,
-                     [this] { replaceByDirectory(m_workPath, u"pw.txt"_s); });
+                     [this] { walkfiles::replaceByDirectory(m_workPath, u"pw.txt"_s); });
     }
-    return fault(u"the walk's files are put back"_s, [this] { restoreFixture(m_workPath); });
+    return fault(u"the walk's files are put back"_s, [this] { walkfiles::restore(m_workPath); });
 }
 
 std::optional<QString> Walk::answer(bool question, const QString &asked)
@@ -649,7 +505,7 @@ std::optional<QString> Walk::answer(bool question, const QString &asked)
         reply = m_random.chance(50) ? u"Yes"_s : u"No"_s;
     } else if (!m_random.chance(10)) {
         if (asked == u"Identity:" && m_random.chance(60))
-            reply = identity;
+            reply = walkfiles::identity();
         else if (asked == u"Save as" && m_random.chance(50))
             reply = m_random.pick(badinput::taskNames());
         else
@@ -680,9 +536,8 @@ std::optional<QString> Walk::check(qint64 milliseconds)
         return failure;
     if (m_printed && m_prompts.lastJob()) {
         for (const OperationLog &page : *m_prompts.lastJob()) {
-            if (const std::optional<qsizetype> bad = firstNonFiniteOperation(page))
-                return u"the printed page's operation %1 is not finite: %2"_s.arg(*bad).arg(
-                    describeOperation(page.operations()[std::size_t(*bad)]));
+            if (std::optional<QString> fault = operationFault(page))
+                return u"the printed page's "_s + *fault;
         }
     }
     return checkFiles();
@@ -691,22 +546,9 @@ std::optional<QString> Walk::check(qint64 milliseconds)
 std::optional<QString> Walk::checkTexts() const
 {
     for (const QString &windowName : Application::windowNames()) {
-        const QWidget *window = m_application->existingWindow(windowName);
-        if (!window)
-            continue;
-        for (const QWidget *control : window->findChildren<QWidget *>()) {
-            const QString name = windowName + u'.' + control->objectName();
-            if (holdsFreeText(name))
-                continue;
-            const auto typed = m_typed.find(control);
-            for (const QString &text : shownTexts(control)) {
-                // What the walk typed is the user's, also when the program wrote on after it.
-                const QString written = typed != m_typed.end() && text.startsWith(typed->second)
-                                            ? text.mid(typed->second.size())
-                                            : text;
-                if (showsInfOrNan(written) || showsNegativeZero(written))
-                    return u"%1 shows %2"_s.arg(name, excerpt(text));
-            }
+        if (const QWidget *window = m_application->existingWindow(windowName)) {
+            if (std::optional<QString> fault = textFault(*window, m_typed))
+                return fault;
         }
     }
     return std::nullopt;
@@ -720,10 +562,8 @@ std::optional<QString> Walk::checkCanvases() const
             window ? window->findChild<const GraphCanvas *>(u"Picture1"_s) : nullptr;
         if (!canvas)
             continue;
-        if (const std::optional<qsizetype> bad = firstNonFiniteOperation(canvas->log()))
-            return u"%1.Picture1's operation %2 is not finite: %3"_s.arg(entry.windowName)
-                .arg(*bad)
-                .arg(describeOperation(canvas->log().operations()[std::size_t(*bad)]));
+        if (std::optional<QString> fault = operationFault(canvas->log()))
+            return u"%1.Picture1's %2"_s.arg(entry.windowName, *fault);
     }
     return std::nullopt;
 }
@@ -736,7 +576,7 @@ std::optional<QString> Walk::checkFiles() const
         return u"outside the program's directory, %1"_s.arg(*change);
     // Other files there may be the walk's own output.
     const DirectorySnapshot launch =
-        DirectorySnapshot::takeMatching(m_launchDirectory, taskFilePattern);
+        DirectorySnapshot::takeMatching(m_launchDirectory, walkfiles::taskFilePattern());
     if (const std::optional<QString> change = launch.changeSince(m_launchDirectoryAtStart))
         return u"in the directory the walk started in, %1"_s.arg(*change);
     return std::nullopt;

@@ -1,11 +1,17 @@
 #include "walkchecks.h"
 
+#include "textformat.h"
+
+#include "app/multilinetextbox.h"
 #include "canvas/operationlog.h"
 #include "tasks/taskfilename.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -46,6 +52,39 @@ std::optional<qsizetype> firstNonFiniteOperation(const OperationLog &log)
 
 namespace {
 
+// What a control shows as text: a text box's text, a label, every row of a list.
+QStringList shownTexts(const QWidget *control)
+{
+    if (const auto *box = qobject_cast<const QLineEdit *>(control))
+        return {box->text()};
+    if (const auto *box = qobject_cast<const MultiLineTextBox *>(control))
+        return {box->text()};
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return {label->text()};
+    QStringList rows;
+    if (const auto *list = qobject_cast<const QListWidget *>(control)) {
+        for (int row = 0; row < list->count(); ++row)
+            rows.append(list->item(row)->text());
+    }
+    return rows;
+}
+
+// Controls whose texts are the user's own words, not numbers the program computed: a task's
+// texts, the names of files and directories, the readme.
+bool holdsFreeText(const QString &name)
+{
+    static const QStringList names = {u"editor.Opgave"_s, u"editor.Hint"_s,  u"editor.Besluit"_s,
+                                      u"editor.Dir1"_s,   u"editor.File1"_s, u"Help.Text1"_s};
+    return names.contains(name);
+}
+
+QString describeOperation(const DrawingOperation &operation)
+{
+    return u"(%1, %2, %3, %4, font %5)"_s.arg(
+        formatNumber(operation.x1), formatNumber(operation.y1), formatNumber(operation.x2),
+        formatNumber(operation.y2), formatNumber(operation.fontSize));
+}
+
 QString describeEntry(const QFileInfo &entry)
 {
     if (entry.isDir())
@@ -55,6 +94,40 @@ QString describeEntry(const QFileInfo &entry)
 }
 
 } // namespace
+
+std::optional<QString> operationFault(const OperationLog &log)
+{
+    const std::optional<qsizetype> bad = firstNonFiniteOperation(log);
+    if (!bad)
+        return std::nullopt;
+    return u"operation %1 is not finite: %2"_s.arg(*bad).arg(
+        describeOperation(log.operations()[std::size_t(*bad)]));
+}
+
+std::optional<QString> textFault(const QWidget &window,
+                                 const std::map<const QWidget *, QString> &typed)
+{
+    for (const QWidget *control : window.findChildren<QWidget *>()) {
+        const QString name = window.objectName() + u'.' + control->objectName();
+        if (holdsFreeText(name))
+            continue;
+        const auto typedText = typed.find(control);
+        for (const QString &text : shownTexts(control)) {
+            const QString written = typedText != typed.end() && text.startsWith(typedText->second)
+                                        ? text.mid(typedText->second.size())
+                                        : text;
+            if (showsInfOrNan(written) || showsNegativeZero(written))
+                return u"%1 shows %2"_s.arg(name, quotedExcerpt(text));
+        }
+    }
+    return std::nullopt;
+}
+
+QString quotedExcerpt(const QString &text)
+{
+    constexpr qsizetype longest = 80;
+    return quoted(text.size() > longest ? text.left(longest) + u"…"_s : text);
+}
 
 DirectorySnapshot DirectorySnapshot::take(const QString &root, bool recursive,
                                           const QStringList &skipped)

@@ -7,6 +7,7 @@
 #include <optional>
 
 class OperationLog;
+class QWidget;
 
 // What a random walk checks after every action.
 namespace walkchecks {
@@ -22,6 +23,19 @@ bool showsNegativeZero(const QString &text);
 
 // The position of the first operation with a coordinate or a font size that is not finite.
 std::optional<qsizetype> firstNonFiniteOperation(const OperationLog &log);
+
+// What the first operation that is not finite is, as "operation N is not finite: (...)".
+std::optional<QString> operationFault(const OperationLog &log);
+
+// The first text box, label or list row of a window that shows "inf", "nan" or a negative zero,
+// with its name and text. What the user typed is the user's own and does not count: the texts
+// of the task window's boxes and lists and of the readme, and in each box the text that typed
+// holds for it, also when the program wrote on after it.
+std::optional<QString> textFault(const QWidget &window,
+                                 const std::map<const QWidget *, QString> &typed);
+
+// A text cut down to what a report line can hold, quoted.
+QString quotedExcerpt(const QString &text);
 
 // The entries of a directory tree, each with its kind, size and time of last change, to tell
 // whether anything in it changed. Directories count by their names alone: what changes inside
