@@ -16,9 +16,8 @@ void BM_QuadraticPlotOnImage(benchmark::State &state)
     surface.setSize(6135, 6135, 96, 1);
     for (auto _ : state) {
         surface.Cls();
-        benchmark::DoNotOptimize(
-            teken(surface, WorldFrame::onSurface(surface, 8), true, Prescription::AXMinusP2PlusQ,
-                  fourteenRows));
+        benchmark::DoNotOptimize(teken(surface, WorldFrame::onSurface(surface, 8), true,
+                                       Prescription::AXMinusP2PlusQ, fourteenRows));
     }
 }
 

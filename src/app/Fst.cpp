@@ -39,7 +39,8 @@ Fst::Fst(Application &application) : m_application(application)
     Command5 = add<QPushButton>(this, "Command5", {3480, 240, 735, 375}, QStringLiteral("&Info"));
     Command4 = add<QPushButton>(this, "Command4", {2640, 720, 735, 375}, QStringLiteral("&Task"));
     Command2 = add<QPushButton>(this, "Command2", {3480, 720, 735, 375}, QStringLiteral("&End"));
-    Command3 = add<QPushButton>(this, "Command3", {2640, 1200, 735, 375}, QStringLiteral("&Editor"));
+    Command3 =
+        add<QPushButton>(this, "Command3", {2640, 1200, 735, 375}, QStringLiteral("&Editor"));
     orderTabsByLayout(this);
 
     connect(Command1, &QPushButton::clicked, this, &Fst::Command1_Click);

@@ -1,7 +1,7 @@
 #include "app/Help.h"
 
-#include "app/multilinetextbox.h"
 #include "app/controls.h"
+#include "app/multilinetextbox.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

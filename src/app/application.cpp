@@ -9,9 +9,8 @@
 #include <QCoreApplication>
 
 Application::Application(Prompts &prompts, RandomSource &random, bool logCanvasOperations)
-    : m_prompts(prompts),
-      m_moduleContext{prompts, random, m_figures, [this] { showStartWindow(); },
-                      logCanvasOperations}
+    : m_prompts(prompts), m_moduleContext{prompts, random, m_figures, [this] { showStartWindow(); },
+                                          logCanvasOperations}
 {
 }
 

@@ -25,9 +25,9 @@ void giveKeyboardBehaviour(QWidget *control)
 
 void widenToCaption(QWidget *control)
 {
-    const bool captionOnly = qobject_cast<QLabel *>(control) ||
-                             (qobject_cast<QAbstractButton *>(control) &&
-                              !qobject_cast<QPushButton *>(control));
+    const bool captionOnly =
+        qobject_cast<QLabel *>(control) ||
+        (qobject_cast<QAbstractButton *>(control) && !qobject_cast<QPushButton *>(control));
     const int needed = control->sizeHint().width();
     if (captionOnly && needed > control->width())
         control->resize(needed, control->height());

@@ -22,8 +22,7 @@ void widenToCaption(QWidget *control);
 // and the scenario runner find it, places it in twips and gives it its kind's keyboard behaviour:
 //   Command1 = add<QPushButton>(Frame1, "Command1", {120, 240, 615, 375}, u"&Plot"_s);
 template <typename Control>
-Control *add(QWidget *parent, const char *name, const TwipRect &place,
-             const QString &caption = {})
+Control *add(QWidget *parent, const char *name, const TwipRect &place, const QString &caption = {})
 {
     auto *control = new Control(parent);
     control->setObjectName(QString::fromLatin1(name));

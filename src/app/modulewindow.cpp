@@ -14,8 +14,7 @@
 #include <QMenu>
 
 ModuleWindow::ModuleWindow(ModuleContext &context, const ModuleEntry &entry, QWidget *parent)
-    : QWidget(parent), m_context(context), Picture1(new GraphCanvas(this)),
-      m_design(entry.design)
+    : QWidget(parent), m_context(context), Picture1(new GraphCanvas(this)), m_design(entry.design)
 {
     setObjectName(entry.windowName);
     setWindowTitle(entry.caption);

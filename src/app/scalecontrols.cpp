@@ -29,7 +29,8 @@ bool ScaleControls::gridTicked() const
 WorldFrame ScaleControls::canvasFrame() const
 {
     const WorldFrame frame = WorldFrame::onSurface(*m_canvas, scale());
-    m_canvas->setPointerReading([frame](double X, double Y) { return worldPointText(frame, X, Y); });
+    m_canvas->setPointerReading(
+        [frame](double X, double Y) { return worldPointText(frame, X, Y); });
     return frame;
 }
 

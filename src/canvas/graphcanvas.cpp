@@ -8,8 +8,7 @@
 #include <QToolTip>
 
 GraphCanvas::GraphCanvas(QWidget *parent)
-    : QWidget(parent),
-      m_surface(palette().color(QPalette::Base), palette())
+    : QWidget(parent), m_surface(palette().color(QPalette::Base), palette())
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A click gives the canvas the focus, so that the Menu key opens its menu; Tab passes it by.

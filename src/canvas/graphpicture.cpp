@@ -97,8 +97,7 @@ std::optional<PictureFormat> pictureFormatFor(const QString &fileName)
 QImage graphImage(const GraphPicture &picture, double devicePixelRatio)
 {
     const double pixelsPerTwip = screenDotsPerInch / twipsPerInch;
-    const int pixels =
-        std::max(1, int(std::ceil(picture.side * pixelsPerTwip * devicePixelRatio)));
+    const int pixels = std::max(1, int(std::ceil(picture.side * pixelsPerTwip * devicePixelRatio)));
     QImage image(pixels, pixels, QImage::Format_RGB32);
     image.setDevicePixelRatio(devicePixelRatio);
     const int dotsPerMeter = int(std::lround(screenDotsPerInch * devicePixelRatio / 0.0254));

@@ -18,9 +18,9 @@ public:
     const double H;
     const double s;
 
-    virtual double X(double x) const = 0;  // world x to surface X
-    virtual double Y(double y) const = 0;  // world y to surface Y
-    virtual double x(double X) const = 0;  // surface X back to world x
+    virtual double X(double x) const = 0;                        // world x to surface X
+    virtual double Y(double y) const = 0;                        // world y to surface Y
+    virtual double x(double X) const = 0;                        // surface X back to world x
     double y(double Y) const { return (H / 2 - Y) * 2 * s / W; } // surface Y back to world y
     virtual double Xj(double j) const = 0; // vertical grid line or x tick at world j
     virtual double Yj(double j) const = 0; // horizontal grid line or y tick at world j

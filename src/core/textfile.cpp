@@ -2,8 +2,8 @@
 
 #include <QFile>
 
-#include <algorithm>
 #include <QStringDecoder>
+#include <algorithm>
 
 QStringList splitLines(const QString &text)
 {

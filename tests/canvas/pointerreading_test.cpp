@@ -30,12 +30,12 @@ TEST_P(WorldPointText, ReadsTheWorldPointUnderTheSurfacePoint)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, WorldPointText,
-    testing::Values(
-        PointRow{"Origin", 6125, 8, 3062.5, 3062.5, "x = 0, y = 0"},
-        PointRow{"TopLeftCorner", 6125, 8, 0, 0, "x = -8, y = 8"},
-        PointRow{"ThreeDecimalsRoundedHalfUp", 6125, 10, 3063, 3062, "x = .002, y = .002"},
-        PointRow{"NegativeBelowTheAxis", 6125, 8, 3062.5, 4593.75, "x = 0, y = -4"},
-        PointRow{"CanvasWithoutRoomHasNoReading", 0, 8, 100, 100, ""}),
+    testing::Values(PointRow{"Origin", 6125, 8, 3062.5, 3062.5, "x = 0, y = 0"},
+                    PointRow{"TopLeftCorner", 6125, 8, 0, 0, "x = -8, y = 8"},
+                    PointRow{"ThreeDecimalsRoundedHalfUp", 6125, 10, 3063, 3062,
+                             "x = .002, y = .002"},
+                    PointRow{"NegativeBelowTheAxis", 6125, 8, 3062.5, 4593.75, "x = 0, y = -4"},
+                    PointRow{"CanvasWithoutRoomHasNoReading", 0, 8, 100, 100, ""}),
     rowName<PointRow>);
 
 } // namespace

@@ -51,23 +51,23 @@ TEST_P(KeepFormsInLine, TheGroupEditedLastWins)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, KeepFormsInLine,
-    testing::Values(
-        FormsRow{"NothingEditedChangesNothing", texts("2", "x", "y", "z", "w"), false, false,
-                 texts("2", "x", "y", "z", "w")},
-        FormsRow{"StandardFormGivesTheVertex", texts("1", "-2", "-3", "0", "0"), true, false,
-                 texts("1", "-2", "-3", " 1", "-4")},
-        // The new b and c count as an edit of the standard form, so p and q are written back
-        // in the program's number text.
-        FormsRow{"VertexFormGivesBAndC", texts("2", "0", "0", "1", "3"), false, true,
-                 texts("2", "-4", " 5", " 1", " 3")},
-        FormsRow{"UnchangedBAndCLeaveTheVertexAsTyped", texts("1", " 0", " 0", "0", "0"), false,
-                 true, texts("1", " 0", " 0", "0", "0")},
-        FormsRow{"AReadingAsZeroBecomesOneHundredth", texts("0.0", "1", "0", "0", "0"), true,
-                 false, texts("0.01", "1", "0", "-50", "-25")},
-        FormsRow{"OverflowingBLeavesEverything", texts("1", "0", "0", "1e400", "0"), false, true,
-                 std::nullopt},
-        FormsRow{"OverflowingQLeavesEverything", texts("1e-300", "1e300", "0", "0", "0"), true,
-                 false, std::nullopt}),
+    testing::Values(FormsRow{"NothingEditedChangesNothing", texts("2", "x", "y", "z", "w"), false,
+                             false, texts("2", "x", "y", "z", "w")},
+                    FormsRow{"StandardFormGivesTheVertex", texts("1", "-2", "-3", "0", "0"), true,
+                             false, texts("1", "-2", "-3", " 1", "-4")},
+                    // The new b and c count as an edit of the standard form, so p and q are written
+                    // back in the program's number text.
+                    FormsRow{"VertexFormGivesBAndC", texts("2", "0", "0", "1", "3"), false, true,
+                             texts("2", "-4", " 5", " 1", " 3")},
+                    FormsRow{"UnchangedBAndCLeaveTheVertexAsTyped",
+                             texts("1", " 0", " 0", "0", "0"), false, true,
+                             texts("1", " 0", " 0", "0", "0")},
+                    FormsRow{"AReadingAsZeroBecomesOneHundredth", texts("0.0", "1", "0", "0", "0"),
+                             true, false, texts("0.01", "1", "0", "-50", "-25")},
+                    FormsRow{"OverflowingBLeavesEverything", texts("1", "0", "0", "1e400", "0"),
+                             false, true, std::nullopt},
+                    FormsRow{"OverflowingQLeavesEverything",
+                             texts("1e-300", "1e300", "0", "0", "0"), true, false, std::nullopt}),
     rowName<FormsRow>);
 
 } // namespace

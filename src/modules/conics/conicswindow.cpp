@@ -138,7 +138,6 @@ bool ConicsWindow::gridTicked() const
     return m_scale->gridTicked();
 }
 
-
 void ConicsWindow::storeAs(FigureNumber k)
 {
     const Figure boxes{

@@ -134,7 +134,6 @@ void Fa::Form_Load()
     Option1->setChecked(true);
 }
 
-
 Coefficients Fa::coefficients() const
 {
     return {readNumber(Text2->text()), readNumber(Text3->text()), readNumber(Text4->text()),

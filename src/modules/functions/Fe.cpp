@@ -96,7 +96,6 @@ void Fe::Form_Load()
     }
 }
 
-
 Family Fe::family() const
 {
     return Family(std::max(0, List1->currentRow()));

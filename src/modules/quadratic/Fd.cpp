@@ -116,14 +116,13 @@ void Fd::init()
     pqChanged = false;
 }
 
-
 // Brings the two forms in line. When a derived coefficient overflows, the window shows its
 // message and the boxes stay as they were; the handler then goes no further.
 bool Fd::wijzigen()
 {
-    const std::optional<CoefficientTexts> texts = keepFormsInLine(
-        {Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text()}, abcChanged,
-        pqChanged);
+    const std::optional<CoefficientTexts> texts =
+        keepFormsInLine({Text2->text(), Text3->text(), Text4->text(), Text5->text(), Text6->text()},
+                        abcChanged, pqChanged);
     if (!texts) {
         m_context.prompts.message(this, failureMessage);
         return false;
