@@ -1,0 +1,15 @@
+# Included when QUILLOR_SANITIZE is on: every target of the tree, the programs and the tests alike,
+# is compiled and linked with AddressSanitizer and UndefinedBehaviorSanitizer. Undefined behaviour
+# stops the program as a memory fault does, so a test that meets either fails.
+set(quillor_sanitize_flags
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+add_compile_options(${quillor_sanitize_flags})
+add_link_options(${quillor_sanitize_flags})
+
+# The sanitizers' run-time options, for the tests' environment. Qt and the libraries under it are
+# not instrumented; what they keep until the process ends is not ours, and lsan.supp names only
+# those libraries.
+set(QUILLOR_SANITIZE_ENVIRONMENT
+    "ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+    "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/lsan.supp:print_suppressions=0")
