@@ -412,18 +412,20 @@ Action Walk::selecting(const QString &name, const QListWidget *list)
     return scriptAction(u"select"_s, u"select %1 %2"_s.arg(name).arg(row));
 }
 
-// A few keys on a control that takes the focus. In a text box only keys that move the cursor,
-// so that what the box shows stays what the walk typed; no Tab, so that the keys stay on the
-// control.
+// Keys on a control that takes the focus, none of which types into a text box, so that what a
+// box shows stays what the walk typed: a button gets one Space or Return (its handler may give a
+// text box the focus, and a further key would type there); other controls a few keys that move
+// within them; no Tab, and no arrow on a button, either of which moves the focus elsewhere.
 Action Walk::pressingKeys(const QString &name, const QWidget *control)
 {
-    static const QStringList moving = {u"Home"_s, u"End"_s, u"Left"_s, u"Right"_s};
-    static const QStringList any = {u"Up"_s,  u"Down"_s, u"PgUp"_s,  u"PgDown"_s, u"Home"_s,
-                                    u"End"_s, u"Left"_s, u"Right"_s, u"Space"_s,  u"Return"_s};
-    const QStringList &keys = isTextBox(control) ? moving : any;
+    static const QStringList pressing = {u"Space"_s, u"Return"_s};
+    static const QStringList moving = {u"Up"_s,   u"Down"_s, u"PgUp"_s, u"PgDown"_s,
+                                       u"Home"_s, u"End"_s,  u"Left"_s, u"Right"_s};
+    if (qobject_cast<const QAbstractButton *>(control))
+        return scriptAction(u"key"_s, u"key %1 %2"_s.arg(name, m_random.pick(pressing)));
     QStringList pressed;
     for (qsizetype count = m_random.between(1, 3); count > 0; --count)
-        pressed.append(m_random.pick(keys));
+        pressed.append(m_random.pick(moving));
     return scriptAction(u"key"_s, u"key %1 %2"_s.arg(name, pressed.join(u' ')));
 }
 
