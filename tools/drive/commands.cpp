@@ -9,8 +9,8 @@
 #include "windowlookup.h"
 
 #include "app/application.h"
-#include "app/multilinetextbox.h"
 #include "app/modulewindow.h"
+#include "app/multilinetextbox.h"
 #include "canvas/graphcanvas.h"
 #include "canvas/twips.h"
 #include "tasks/directorylistbox.h"
@@ -157,14 +157,16 @@ void Commands::run(const QString &line)
         return;
     Arguments arguments = splitWords(line);
     const ScriptWord name = arguments.takeFirst();
-    const auto command = std::find_if(std::begin(commands), std::end(commands),
-                                      [&](const Command &c) { return name.text == QLatin1StringView(c.name); });
+    const auto command =
+        std::find_if(std::begin(commands), std::end(commands),
+                     [&](const Command &c) { return name.text == QLatin1StringView(c.name); });
     if (command == std::end(commands))
         throw ScriptError(QStringLiteral("unknown command %1").arg(name.text));
     const qsizetype count = arguments.size();
     if (count < command->minimumArguments ||
         (command->maximumArguments >= 0 && count > command->maximumArguments))
-        throw ScriptError(QStringLiteral("bad arguments: usage: %1").arg(QLatin1StringView(command->usage)));
+        throw ScriptError(
+            QStringLiteral("bad arguments: usage: %1").arg(QLatin1StringView(command->usage)));
 
     (this->*command->run)(arguments);
     processPendingEvents();

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QKeySequence>
 #include <QListWidget>
-#include <QTest>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 #include <QWindow>
 
