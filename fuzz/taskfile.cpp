@@ -155,10 +155,14 @@ void checkRefusal(const TaskTexts &texts, const Refusal &refusal)
     }
     require(std::none_of(std::begin(sections), std::end(sections), hasSeparatorLine),
             "a separator line is reported before unencodable characters", detail);
+    // Each text is taken apart on its own: a surrogate that ends one text and one that starts the
+    // next are two characters, not a pair.
     QStringList lacking;
-    for (const QString &character : charactersOf(texts.task + texts.hint + texts.conclusion)) {
-        if (!isWindows1252(character) && !lacking.contains(character))
-            lacking += character;
+    for (const QString &section : sections) {
+        for (const QString &character : charactersOf(section)) {
+            if (!isWindows1252(character) && !lacking.contains(character))
+                lacking += character;
+        }
     }
     require(!lacking.isEmpty() && refusal.characters == lacking.join(QString()),
             "a refusal names each character that Windows-1252 lacks, once, in order", [&] {
