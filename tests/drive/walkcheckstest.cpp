@@ -20,14 +20,15 @@ using namespace walkchecks;
 
 namespace {
 
-struct InfOrNanRow
+// A text a control shows, and whether a check finds its word in it.
+struct ShownTextRow
 {
     const char *name;
     const char *text;
     bool shows;
 };
 
-class ShowsInfOrNan : public testing::TestWithParam<InfOrNanRow>
+class ShowsInfOrNan : public testing::TestWithParam<ShownTextRow>
 {
 };
 
@@ -39,26 +40,20 @@ TEST_P(ShowsInfOrNan, FindsTheWordsInAnyCaseButNotInsideOtherWords)
 INSTANTIATE_TEST_SUITE_P(
     Rows, ShowsInfOrNan,
     testing::Values(
-        InfOrNanRow{"Inf", "inf", true}, InfOrNanRow{"SignedInf", "-inf", true},
-        InfOrNanRow{"LeadingBlank", " INF", true}, InfOrNanRow{"Infinity", "x = Infinity", true},
-        InfOrNanRow{"NanInATableRow", "  2.000     nan  +", true},
-        InfOrNanRow{"WindowsInf", "1.#INF", true}, InfOrNanRow{"NanWithPayload", "nan(ind)", true},
-        InfOrNanRow{"AfterAnEqualsSign", "y=NaN", true}, InfOrNanRow{"Info", "&Info", false},
-        InfOrNanRow{"Information", "Information", false},
-        InfOrNanRow{"Financial", "financial", false}, InfOrNanRow{"Nano", "nanometre", false},
-        InfOrNanRow{"Name", "Nancy", false}, InfOrNanRow{"AfterDigits", "12inf", false},
-        InfOrNanRow{"AccentedNeighbour", "\xc3\xa9nan", false}, InfOrNanRow{"Empty", "", false},
-        InfOrNanRow{"Number", " .5", false}),
-    rowName<InfOrNanRow>);
+        ShownTextRow{"Inf", "inf", true}, ShownTextRow{"SignedInf", "-inf", true},
+        ShownTextRow{"LeadingBlank", " INF", true}, ShownTextRow{"Infinity", "x = Infinity", true},
+        ShownTextRow{"NanInATableRow", "  2.000     nan  +", true},
+        ShownTextRow{"WindowsInf", "1.#INF", true},
+        ShownTextRow{"NanWithPayload", "nan(ind)", true},
+        ShownTextRow{"AfterAnEqualsSign", "y=NaN", true}, ShownTextRow{"Info", "&Info", false},
+        ShownTextRow{"Information", "Information", false},
+        ShownTextRow{"Financial", "financial", false}, ShownTextRow{"Nano", "nanometre", false},
+        ShownTextRow{"Name", "Nancy", false}, ShownTextRow{"AfterDigits", "12inf", false},
+        ShownTextRow{"AccentedNeighbour", "\xc3\xa9nan", false}, ShownTextRow{"Empty", "", false},
+        ShownTextRow{"Number", " .5", false}),
+    rowName<ShownTextRow>);
 
-struct NegativeZeroRow
-{
-    const char *name;
-    const char *text;
-    bool shows;
-};
-
-class ShowsNegativeZero : public testing::TestWithParam<NegativeZeroRow>
+class ShowsNegativeZero : public testing::TestWithParam<ShownTextRow>
 {
 };
 
@@ -68,19 +63,18 @@ TEST_P(ShowsNegativeZero, FindsANegativeZeroStandingAlone)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ShowsNegativeZero,
-                         testing::Values(NegativeZeroRow{"Bare", "-0", true},
-                                         NegativeZeroRow{"FormattedInATable", "   -0.000   +",
-                                                         true},
-                                         NegativeZeroRow{"DecimalComma", "x = -0,00", true},
-                                         NegativeZeroRow{"NoLeadingZero", "-.0", true},
-                                         NegativeZeroRow{"Zero", " 0", false},
-                                         NegativeZeroRow{"NegativeHalf", "-0.5", false},
-                                         NegativeZeroRow{"NegativeTen", "-10", false},
-                                         NegativeZeroRow{"NegativeSmall", "-0.001", false},
-                                         NegativeZeroRow{"Subtraction", "10-0", false},
-                                         NegativeZeroRow{"AfterALetter", "x-0", false},
-                                         NegativeZeroRow{"Exponent", "1e-0", false}),
-                         rowName<NegativeZeroRow>);
+                         testing::Values(ShownTextRow{"Bare", "-0", true},
+                                         ShownTextRow{"FormattedInATable", "   -0.000   +", true},
+                                         ShownTextRow{"DecimalComma", "x = -0,00", true},
+                                         ShownTextRow{"NoLeadingZero", "-.0", true},
+                                         ShownTextRow{"Zero", " 0", false},
+                                         ShownTextRow{"NegativeHalf", "-0.5", false},
+                                         ShownTextRow{"NegativeTen", "-10", false},
+                                         ShownTextRow{"NegativeSmall", "-0.001", false},
+                                         ShownTextRow{"Subtraction", "10-0", false},
+                                         ShownTextRow{"AfterALetter", "x-0", false},
+                                         ShownTextRow{"Exponent", "1e-0", false}),
+                         rowName<ShownTextRow>);
 
 TEST(FirstNonFiniteOperation, FindsTheFirstCoordinateOrFontSizeThatIsNotFinite)
 {

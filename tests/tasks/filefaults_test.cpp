@@ -111,6 +111,16 @@ protected:
         EXPECT_EQ(boxText("Besluit"), u"my conclusion"_s);
     }
 
+    // One message names the file that could not be saved, and the texts stay in their boxes.
+    void expectSaveRefused(const QString &fileName)
+    {
+        const QStringList shown = messages();
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_TRUE(shown[0].startsWith(u"The task file \"%1\" cannot be saved"_s.arg(fileName)))
+            << shown[0].toStdString();
+        expectTextsKept();
+    }
+
     QTemporaryDir m_directory;
     QDir m_work;
     const QString m_launchDirectory = QDir::currentPath();
@@ -192,11 +202,7 @@ TEST_F(FileFaults, ASaveOntoADirectoryIsNamedAndKeepsTheTextsAndTheDirectory)
     write(u"TASK.OP 1/inside.txt"_s, "kept");
     m_prompts.queueAnswer(u"task"_s);
     run(u"click editor.Command2"_s);
-    const QStringList shown = messages();
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown[0].startsWith(u"The task file \"TASK.OP 1\" cannot be saved"_s))
-        << shown[0].toStdString();
-    expectTextsKept();
+    expectSaveRefused(u"TASK.OP 1"_s);
     EXPECT_TRUE(QFileInfo(m_work.filePath(u"TASK.OP 1/inside.txt"_s)).isFile());
 }
 
@@ -245,11 +251,7 @@ TEST_F(FileFaults, ARemovedDirectoryIsNamedWhenItsFilesAreListedAgain)
 
     m_prompts.queueAnswer(u"roots"_s);
     run(u"click editor.Command2"_s);
-    const QStringList shown = messages();
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown[0].startsWith(u"The task file \"ROOTS.OP 1\" cannot be saved"_s))
-        << shown[0].toStdString();
-    expectTextsKept();
+    expectSaveRefused(u"ROOTS.OP 1"_s);
 
     m_prompts.queueAnswer(u"Yes"_s);
     run(u"select editor.List1 1"_s);
