@@ -8,6 +8,8 @@ QUILLOR_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libbenchm
 QUILLOR_PACKAGES+=(dpkg-dev file appstream desktop-file-utils groff-base)
 # For the fuzz targets (fuzz/): clang with libFuzzer and the sanitizers.
 QUILLOR_PACKAGES+=(clang libclang-rt-14-dev)
+# Rebuilds of a fresh clone reuse what an earlier build of the same sources compiled.
+QUILLOR_PACKAGES+=(ccache)
 
 quillor_missing_packages() {
     local missing=()
@@ -45,7 +47,8 @@ quillor_build() {
     local root=$1
     shift
     if [ ! -f "$root/build/CMakeCache.txt" ]; then
-        cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+        cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+            -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
     fi
     cmake --build "$root/build" -j "$(nproc)" "$@"
 }
