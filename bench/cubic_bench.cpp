@@ -12,25 +12,23 @@ namespace {
 
 const Coefficients threeWholeRoots{1, -6, 11, -6};
 
-// ontb on the polynomials whose root search takes longest: Newton with restarts, and the
+// factorise on the polynomials whose root search takes longest: Newton with restarts, and the
 // searches that give up after all restarts and bisect.
-void BM_Ontb(benchmark::State &state)
+void BM_Factorise(benchmark::State &state)
 {
     const Coefficients polynomials[] = {
         threeWholeRoots, {1, -3, 3, -1}, {4, -3, 0, 1}, {-1, -5, 3, -2}};
     for (auto _ : state) {
         for (const auto &[a, b, c, d] : polynomials) {
-            RootArray roots;
-            benchmark::DoNotOptimize(ontb(roots, a, b, c, d));
+            benchmark::DoNotOptimize(factorise(a, b, c, d));
         }
     }
 }
 
-void BM_OntbBisecting(benchmark::State &state)
+void BM_FactoriseBisecting(benchmark::State &state)
 {
     for (auto _ : state) {
-        RootArray roots;
-        benchmark::DoNotOptimize(ontb(roots, 1, 0, 0, -3e33));
+        benchmark::DoNotOptimize(factorise(1, 0, 0, -3e33));
     }
 }
 
@@ -41,15 +39,15 @@ void BM_FaPlotOnImage(benchmark::State &state)
     ImageSurface surface(Qt::white, QPalette());
     surface.setSize(6135, 6135, 96, 1);
     for (auto _ : state) {
-        surface.Cls();
+        surface.clear();
         benchmark::DoNotOptimize(
-            teken(surface, WorldFrame::onSurface(surface, 9), true, threeWholeRoots));
+            draw(surface, WorldFrame::onSurface(surface, 9), true, threeWholeRoots));
         benchmark::DoNotOptimize(factorisedTexts(threeWholeRoots));
     }
 }
 
 } // namespace
 
-BENCHMARK(BM_Ontb)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_OntbBisecting)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Factorise)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FactoriseBisecting)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FaPlotOnImage)->Unit(benchmark::kMicrosecond);

@@ -31,7 +31,7 @@ void BM_GridAndCurveOnImage(benchmark::State &state)
     ImageSurface surface(Qt::white, QPalette());
     surface.setSize(side, side, 96, 1);
     for (auto _ : state) {
-        surface.Cls();
+        surface.clear();
         drawGridAndCurve(surface);
     }
 }

@@ -15,9 +15,9 @@ void BM_TangentPlotOnImage(benchmark::State &state)
     ImageSurface surface(Qt::white, QPalette());
     surface.setSize(6135, 6135, 96, 1);
     for (auto _ : state) {
-        surface.Cls();
+        surface.clear();
         benchmark::DoNotOptimize(
-            teken(surface, WorldFrame::onSurface(surface, 9), true, Family::Tangent, {1, 2, 0, 0}));
+            draw(surface, WorldFrame::onSurface(surface, 9), true, Family::Tangent, {1, 2, 0, 0}));
     }
 }
 

@@ -25,8 +25,8 @@ void BM_ProbabilityLargestStart(benchmark::State &state)
         const StartResult result = experiment.start(maximumTests, settings, random);
         const QString chance =
             formatPattern(experiment.frequency(experiment.done()), u"0.00", english);
-        surface.Cls();
-        teken(surface, experiment, english);
+        surface.clear();
+        draw(surface, experiment, english);
         benchmark::DoNotOptimize(surface.image());
         benchmark::DoNotOptimize(result.lines);
         benchmark::DoNotOptimize(chance);

@@ -15,8 +15,8 @@ void BM_QuadraticPlotOnImage(benchmark::State &state)
     ImageSurface surface(Qt::white, QPalette());
     surface.setSize(6135, 6135, 96, 1);
     for (auto _ : state) {
-        surface.Cls();
-        benchmark::DoNotOptimize(teken(surface, WorldFrame::onSurface(surface, 8), true,
+        surface.clear();
+        benchmark::DoNotOptimize(draw(surface, WorldFrame::onSurface(surface, 8), true,
                                        Prescription::AXMinusP2PlusQ, fourteenRows));
     }
 }
@@ -28,7 +28,7 @@ void BM_QuadraticTable(benchmark::State &state)
         QString rows;
         for (const TablePoint &point :
              valueTable(Prescription::AXMinusP2PlusQ, fourteenRows).points)
-            rows += lijn(point.x, point.y, english);
+            rows += tableRow(point.x, point.y, english);
         benchmark::DoNotOptimize(rows);
     }
 }

@@ -16,9 +16,9 @@ void BM_TransformationsFullPlotOnImage(benchmark::State &state)
     surface.setSize(6135, 6135, 96, 1);
     const fc::Graph graph{BaseFunction::SquareRoot, fc::Transformation::Full, {1, 2, 1, -1}};
     for (auto _ : state) {
-        surface.Cls();
+        surface.clear();
         benchmark::DoNotOptimize(
-            fc::teken(surface, WorldFrame::onSurface(surface, 9), true, graph));
+            fc::draw(surface, WorldFrame::onSurface(surface, 9), true, graph));
     }
 }
 

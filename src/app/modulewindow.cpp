@@ -76,12 +76,12 @@ void ModuleWindow::reportFailure(DrawResult result, const QString &message)
         m_context.prompts.message(this, message);
 }
 
-void ModuleWindow::printGraph(double magnification, double s, const Drawing &teken,
+void ModuleWindow::printGraph(double magnification, double s, const Drawing &draw,
                               const QString &failureMessage)
 {
-    const PageFrame frame(Picture1->Width(), Picture1->Height(), magnification, s);
+    const PageFrame frame(Picture1->widthInTwips(), Picture1->heightInTwips(), magnification, s);
     RecordingSurface page(float(frame.W + 10), float(frame.H + 10));
-    if (teken(page, frame) == DrawResult::Failed) {
+    if (draw(page, frame) == DrawResult::Failed) {
         m_context.prompts.message(this, failureMessage);
         return;
     }
@@ -90,7 +90,7 @@ void ModuleWindow::printGraph(double magnification, double s, const Drawing &tek
 
 void ModuleWindow::prepareCanvasForResize()
 {
-    Picture1->Cls();
+    Picture1->clear();
 }
 
 void ModuleWindow::resizeEvent(QResizeEvent *event)

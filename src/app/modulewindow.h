@@ -40,7 +40,7 @@ protected:
     // Prints one page: the drawing at scale s through the page frame of the canvas magnified.
     // The page is recorded whole first; on a failed point the message is shown and nothing is
     // printed.
-    void printGraph(double magnification, double s, const Drawing &teken,
+    void printGraph(double magnification, double s, const Drawing &draw,
                     const QString &failureMessage);
 
     // What a resize does to the canvas before it takes its new side: it is cleared.

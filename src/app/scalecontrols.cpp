@@ -40,5 +40,5 @@ void ScaleControls::VScroll1_Change()
     const int s = m_rule == ScaleRule::MaximumPlusOne ? m_slider->maximum() + 1 - position
                                                       : m_slider->minimum() + 9 - position;
     m_box->setText(wholeNumberText(s));
-    m_canvas->Cls();
+    m_canvas->clear();
 }

@@ -40,25 +40,25 @@ void CompactDrawing::replay(DrawingSurface &surface) const
     for (const Kind kind : m_kinds) {
         switch (kind) {
         case Kind::Line:
-            surface.Line(value[0], value[1], value[2], value[3]);
+            surface.line(value[0], value[1], value[2], value[3]);
             value += 4;
             break;
         case Kind::Point:
-            surface.PSet(value[0], value[1]);
+            surface.point(value[0], value[1]);
             value += 2;
             break;
         case Kind::Colour:
-            surface.ForeColor(SystemColour(int(value[0])));
+            surface.setPenColour(SystemColour(int(value[0])));
             value += 1;
             break;
         case Kind::Font:
-            surface.FontSize(value[0]);
+            surface.setFontSize(value[0]);
             value += 1;
             break;
         case Kind::Text:
-            surface.CurrentX(value[0]);
-            surface.CurrentY(value[1]);
-            surface.Print(*text++);
+            surface.setCurrentX(value[0]);
+            surface.setCurrentY(value[1]);
+            surface.printText(*text++);
             value += 2;
             break;
         }

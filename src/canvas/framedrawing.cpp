@@ -46,8 +46,8 @@ DrawResult drawFrame(DrawingSurface &surface, const FrameMapping &frame, bool gr
 
 void drawAxes(DrawingSurface &surface, const FrameMapping &frame)
 {
-    surface.Line(0, frame.H / 2, frame.W, frame.H / 2);
-    surface.Line(frame.W / 2, 0, frame.W / 2, frame.H);
+    surface.line(0, frame.H / 2, frame.W, frame.H / 2);
+    surface.line(frame.W / 2, 0, frame.W / 2, frame.H);
 }
 
 DrawResult drawGridOrTicks(DrawingSurface &surface, const FrameMapping &frame, bool grid)
@@ -60,7 +60,7 @@ DrawResult drawGridOrTicks(DrawingSurface &surface, const FrameMapping &frame, b
             if (!computable(Xj))
                 return DrawResult::Failed;
             for (double d = 0; d <= H; d += dashPeriod)
-                surface.Line(Xj, d, Xj, d + dashLength);
+                surface.line(Xj, d, Xj, d + dashLength);
             return DrawResult::Complete;
         });
         if (vertical == DrawResult::Failed)
@@ -70,7 +70,7 @@ DrawResult drawGridOrTicks(DrawingSurface &surface, const FrameMapping &frame, b
             if (!computable(Yj))
                 return DrawResult::Failed;
             for (double d = 0; d <= W; d += dashPeriod)
-                surface.Line(d, Yj, d + dashLength, Yj);
+                surface.line(d, Yj, d + dashLength, Yj);
             return DrawResult::Complete;
         });
     }
@@ -79,7 +79,7 @@ DrawResult drawGridOrTicks(DrawingSurface &surface, const FrameMapping &frame, b
         const double Xj = frame.Xj(j);
         if (!computable(Xj))
             return DrawResult::Failed;
-        surface.Line(Xj, H / 2 - tickHalfLength, Xj, H / 2 + tickHalfLength);
+        surface.line(Xj, H / 2 - tickHalfLength, Xj, H / 2 + tickHalfLength);
         return DrawResult::Complete;
     });
     if (xTicks == DrawResult::Failed)
@@ -88,7 +88,7 @@ DrawResult drawGridOrTicks(DrawingSurface &surface, const FrameMapping &frame, b
         const double Yj = frame.Yj(j);
         if (!computable(Yj))
             return DrawResult::Failed;
-        surface.Line(W / 2 - tickHalfLength, Yj, W / 2 + tickHalfLength, Yj);
+        surface.line(W / 2 - tickHalfLength, Yj, W / 2 + tickHalfLength, Yj);
         return DrawResult::Complete;
     });
 }

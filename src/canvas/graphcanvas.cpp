@@ -17,7 +17,7 @@ GraphCanvas::GraphCanvas(QWidget *parent)
 
 GraphPicture GraphCanvas::picture() const
 {
-    return {m_surface.drawing(), Width(), palette().color(QPalette::Base), palette()};
+    return {m_surface.drawing(), widthInTwips(), palette().color(QPalette::Base), palette()};
 }
 
 bool GraphCanvas::event(QEvent *event)
@@ -47,37 +47,37 @@ void GraphCanvas::setSide(float twips)
     update();
 }
 
-void GraphCanvas::Cls()
+void GraphCanvas::clear()
 {
-    m_surface.Cls();
+    m_surface.clear();
     update();
 }
 
-void GraphCanvas::Line(double x1, double y1, double x2, double y2)
+void GraphCanvas::line(double x1, double y1, double x2, double y2)
 {
-    m_surface.Line(x1, y1, x2, y2);
+    m_surface.line(x1, y1, x2, y2);
     update();
 }
 
-void GraphCanvas::PSet(double x, double y)
+void GraphCanvas::point(double x, double y)
 {
-    m_surface.PSet(x, y);
+    m_surface.point(x, y);
     update();
 }
 
-void GraphCanvas::ForeColor(SystemColour colour)
+void GraphCanvas::setPenColour(SystemColour colour)
 {
-    m_surface.ForeColor(colour);
+    m_surface.setPenColour(colour);
 }
 
-void GraphCanvas::FontSize(double points)
+void GraphCanvas::setFontSize(double points)
 {
-    m_surface.FontSize(points);
+    m_surface.setFontSize(points);
 }
 
-void GraphCanvas::Print(const QString &text)
+void GraphCanvas::printText(const QString &text)
 {
-    m_surface.Print(text);
+    m_surface.printText(text);
     update();
 }
 

@@ -22,17 +22,17 @@ public:
     // cleared.
     void setSide(float twips);
 
-    void Cls() override;
-    void Line(double x1, double y1, double x2, double y2) override;
-    void PSet(double x, double y) override;
-    void ForeColor(SystemColour colour) override;
-    float Width() const override { return m_surface.Width(); }
-    float Height() const override { return m_surface.Height(); }
-    void FontSize(double points) override;
-    void CurrentX(double x) override { m_surface.CurrentX(x); }
-    void CurrentY(double y) override { m_surface.CurrentY(y); }
-    void Print(const QString &text) override;
-    double TextWidth(const QString &text) const override { return m_surface.TextWidth(text); }
+    void clear() override;
+    void line(double x1, double y1, double x2, double y2) override;
+    void point(double x, double y) override;
+    void setPenColour(SystemColour colour) override;
+    float widthInTwips() const override { return m_surface.widthInTwips(); }
+    float heightInTwips() const override { return m_surface.heightInTwips(); }
+    void setFontSize(double points) override;
+    void setCurrentX(double x) override { m_surface.setCurrentX(x); }
+    void setCurrentY(double y) override { m_surface.setCurrentY(y); }
+    void printText(const QString &text) override;
+    double textWidth(const QString &text) const override { return m_surface.textWidth(text); }
 
     // Keeps a log of the operations drawn since the last clear, for tests and the scenario
     // runner; off by default, so the program does not hold every line it ever drew.

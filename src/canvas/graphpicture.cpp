@@ -33,9 +33,9 @@ public:
         setJoinConnectedLines(true);
     }
 
-    void Cls() override {}
-    float Width() const override { return m_side; }
-    float Height() const override { return m_side; }
+    void clear() override {}
+    float widthInTwips() const override { return m_side; }
+    float heightInTwips() const override { return m_side; }
 
 private:
     float m_side;

@@ -47,7 +47,7 @@ void ImageSurface::setDevicePixelRatio(double devicePixelRatio)
     redraw(picture, exactLog);
 }
 
-void ImageSurface::Cls()
+void ImageSurface::clear()
 {
     m_image.fill(m_background);
     forgetDrawing();

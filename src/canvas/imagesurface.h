@@ -7,7 +7,7 @@
 
 #include <memory>
 
-// A drawing surface kept in an image: what is drawn stays until Cls, and a window repaints it
+// A drawing surface kept in an image: what is drawn stays until cleared, and a window repaints it
 // from memory. The image has one pixel per device pixel, so it stays crisp on high-DPI screens.
 class ImageSurface : public PainterSurface
 {
@@ -24,9 +24,9 @@ public:
     // The picture, with every operation so far drawn on it.
     const QImage &image();
 
-    void Cls() override;
-    float Width() const override { return m_width; }
-    float Height() const override { return m_height; }
+    void clear() override;
+    float widthInTwips() const override { return m_width; }
+    float heightInTwips() const override { return m_height; }
 
 private:
     QColor m_background;

@@ -78,7 +78,7 @@ void PainterSurface::redraw(const CompactDrawing &drawing, const OperationLog &l
     m_log = log;
 }
 
-void PainterSurface::Line(double x1, double y1, double x2, double y2)
+void PainterSurface::line(double x1, double y1, double x2, double y2)
 {
     constexpr std::size_t batchSize = 4096;
     record(DrawingOperation::line(x1, y1, x2, y2));
@@ -87,7 +87,7 @@ void PainterSurface::Line(double x1, double y1, double x2, double y2)
         drawPendingLines();
 }
 
-void PainterSurface::PSet(double x, double y)
+void PainterSurface::point(double x, double y)
 {
     record(DrawingOperation::point(x, y));
     drawPendingLines();
@@ -95,7 +95,7 @@ void PainterSurface::PSet(double x, double y)
         m_painter->drawPoint(toDevice(x, y));
 }
 
-void PainterSurface::ForeColor(SystemColour colour)
+void PainterSurface::setPenColour(SystemColour colour)
 {
     record(DrawingOperation::penColour(colour));
     drawPendingLines();
@@ -103,7 +103,7 @@ void PainterSurface::ForeColor(SystemColour colour)
     applyPen();
 }
 
-void PainterSurface::FontSize(double points)
+void PainterSurface::setFontSize(double points)
 {
     record(DrawingOperation::font(points));
     drawPendingLines();
@@ -112,20 +112,20 @@ void PainterSurface::FontSize(double points)
         m_painter->setFont(m_font);
 }
 
-void PainterSurface::Print(const QString &text)
+void PainterSurface::printText(const QString &text)
 {
     record(DrawingOperation::printedText(m_currentX, m_currentY, text));
     drawPendingLines();
     if (!m_painter)
         return;
-    // Text is placed by the top of its line; the next Print starts one line lower at the left.
+    // Text is placed by the top of its line; the next printText starts one line lower at the left.
     const QFontMetricsF metrics(m_font, m_painter->device());
     m_painter->drawText(toDevice(m_currentX, m_currentY) + QPointF(0, metrics.ascent()), text);
     m_currentX = 0;
     m_currentY += metrics.height() / m_unitsPerTwip;
 }
 
-double PainterSurface::TextWidth(const QString &text) const
+double PainterSurface::textWidth(const QString &text) const
 {
     if (!m_painter)
         return 0;

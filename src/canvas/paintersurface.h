@@ -20,14 +20,14 @@ class QPainter;
 class PainterSurface : public DrawingSurface
 {
 public:
-    void Line(double x1, double y1, double x2, double y2) override;
-    void PSet(double x, double y) override;
-    void ForeColor(SystemColour colour) override;
-    void FontSize(double points) override;
-    void CurrentX(double x) override { m_currentX = x; }
-    void CurrentY(double y) override { m_currentY = y; }
-    void Print(const QString &text) override;
-    double TextWidth(const QString &text) const override;
+    void line(double x1, double y1, double x2, double y2) override;
+    void point(double x, double y) override;
+    void setPenColour(SystemColour colour) override;
+    void setFontSize(double points) override;
+    void setCurrentX(double x) override { m_currentX = x; }
+    void setCurrentY(double y) override { m_currentY = y; }
+    void printText(const QString &text) override;
+    double textWidth(const QString &text) const override;
 
     void setLogging(bool on) { m_logging = on; }
     const OperationLog &log() const { return m_log; }

@@ -30,9 +30,9 @@ public:
     }
 
     // Nothing on paper can be cleared.
-    void Cls() override {}
-    float Width() const override { return float(pixelsToTwips(pageRect().width(), dpi())); }
-    float Height() const override { return float(pixelsToTwips(pageRect().height(), dpi())); }
+    void clear() override {}
+    float widthInTwips() const override { return float(pixelsToTwips(pageRect().width(), dpi())); }
+    float heightInTwips() const override { return float(pixelsToTwips(pageRect().height(), dpi())); }
 
 private:
     double dpi() const { return m_printer.resolution(); }
@@ -47,21 +47,21 @@ void replay(const OperationLog &page, DrawingSurface &surface)
     for (const DrawingOperation &op : page.operations()) {
         switch (op.kind) {
         case Kind::Line:
-            surface.Line(op.x1, op.y1, op.x2, op.y2);
+            surface.line(op.x1, op.y1, op.x2, op.y2);
             break;
         case Kind::Point:
-            surface.PSet(op.x1, op.y1);
+            surface.point(op.x1, op.y1);
             break;
         case Kind::Colour:
-            surface.ForeColor(op.colour);
+            surface.setPenColour(op.colour);
             break;
         case Kind::Font:
-            surface.FontSize(op.fontSize);
+            surface.setFontSize(op.fontSize);
             break;
         case Kind::Text:
-            surface.CurrentX(op.x1);
-            surface.CurrentY(op.y1);
-            surface.Print(op.text);
+            surface.setCurrentX(op.x1);
+            surface.setCurrentY(op.y1);
+            surface.printText(op.text);
             break;
         }
     }

@@ -11,35 +11,35 @@ constexpr double screenDotsPerInch = 96;
 
 } // namespace
 
-void RecordingSurface::Line(double x1, double y1, double x2, double y2)
+void RecordingSurface::line(double x1, double y1, double x2, double y2)
 {
     m_log.add(DrawingOperation::line(x1, y1, x2, y2));
 }
 
-void RecordingSurface::PSet(double x, double y)
+void RecordingSurface::point(double x, double y)
 {
     m_log.add(DrawingOperation::point(x, y));
 }
 
-void RecordingSurface::ForeColor(SystemColour colour)
+void RecordingSurface::setPenColour(SystemColour colour)
 {
     m_log.add(DrawingOperation::penColour(colour));
 }
 
-void RecordingSurface::FontSize(double points)
+void RecordingSurface::setFontSize(double points)
 {
     m_font.setPointSizeF(points);
     m_log.add(DrawingOperation::font(points));
 }
 
-void RecordingSurface::Print(const QString &text)
+void RecordingSurface::printText(const QString &text)
 {
     m_log.add(DrawingOperation::printedText(m_currentX, m_currentY, text));
     m_currentX = 0;
     m_currentY += pixelsToTwips(QFontMetricsF(m_font).height(), screenDotsPerInch);
 }
 
-double RecordingSurface::TextWidth(const QString &text) const
+double RecordingSurface::textWidth(const QString &text) const
 {
     return pixelsToTwips(QFontMetricsF(m_font).horizontalAdvance(text), screenDotsPerInch);
 }

@@ -12,17 +12,17 @@ class RecordingSurface : public DrawingSurface
 public:
     RecordingSurface(float width, float height) : m_width(width), m_height(height) {}
 
-    void Cls() override { m_log.clear(); }
-    void Line(double x1, double y1, double x2, double y2) override;
-    void PSet(double x, double y) override;
-    void ForeColor(SystemColour colour) override;
-    float Width() const override { return m_width; }
-    float Height() const override { return m_height; }
-    void FontSize(double points) override;
-    void CurrentX(double x) override { m_currentX = x; }
-    void CurrentY(double y) override { m_currentY = y; }
-    void Print(const QString &text) override;
-    double TextWidth(const QString &text) const override;
+    void clear() override { m_log.clear(); }
+    void line(double x1, double y1, double x2, double y2) override;
+    void point(double x, double y) override;
+    void setPenColour(SystemColour colour) override;
+    float widthInTwips() const override { return m_width; }
+    float heightInTwips() const override { return m_height; }
+    void setFontSize(double points) override;
+    void setCurrentX(double x) override { m_currentX = x; }
+    void setCurrentY(double y) override { m_currentY = y; }
+    void printText(const QString &text) override;
+    double textWidth(const QString &text) const override;
 
     const OperationLog &log() const { return m_log; }
 

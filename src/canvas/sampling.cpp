@@ -40,10 +40,10 @@ DrawResult sampleCurve(DrawingSurface &surface, const FrameMapping &frame,
         case PenAction::Skip:
             break;
         case PenAction::Point:
-            surface.PSet(X, Y);
+            surface.point(X, Y);
             break;
         case PenAction::Line:
-            surface.Line(sample.previousX, sample.previousY, X, Y);
+            surface.line(sample.previousX, sample.previousY, X, Y);
             break;
         }
         sample.previousX = X;

@@ -11,14 +11,14 @@ TEST(CompactDrawing, DrawsTheSameOperationsAgain)
 {
     // Coordinates a single-precision float holds exactly, as twips on a canvas do in practice.
     RecordingSurface original(6135, 6135);
-    original.ForeColor(SystemColour::Desktop);
-    original.Line(0, 3062.5, 6125, 3062.5);
-    original.PSet(10, -2000);
-    original.FontSize(8.25);
-    original.CurrentX(300);
-    original.CurrentY(5800);
-    original.Print(QStringLiteral("0.5"));
-    original.Line(-2000.25, 0.125, 1e6, 12);
+    original.setPenColour(SystemColour::Desktop);
+    original.line(0, 3062.5, 6125, 3062.5);
+    original.point(10, -2000);
+    original.setFontSize(8.25);
+    original.setCurrentX(300);
+    original.setCurrentY(5800);
+    original.printText(QStringLiteral("0.5"));
+    original.line(-2000.25, 0.125, 1e6, 12);
 
     CompactDrawing drawing;
     for (const DrawingOperation &operation : original.log().operations())

@@ -11,25 +11,25 @@ TEST(GraphCanvas, KeepsWhatIsDrawnUntilCleared)
     GraphCanvas canvas;
     canvas.setOperationLogging(true);
     canvas.setSide(6135);
-    EXPECT_EQ(canvas.Width(), 6135);
+    EXPECT_EQ(canvas.widthInTwips(), 6135);
     EXPECT_EQ(canvas.width(), 409);
 
     const QColor background = canvas.palette().color(QPalette::Base);
-    canvas.Line(0, 3000, 6000, 3000);
-    canvas.PSet(1500, 1500);
+    canvas.line(0, 3000, 6000, 3000);
+    canvas.point(1500, 1500);
     EXPECT_EQ(canvas.log().lineCount(), 1);
     EXPECT_EQ(canvas.log().pointCount(), 1);
     EXPECT_NE(canvas.image().pixelColor(200, 200), background);
     EXPECT_NE(canvas.image().pixelColor(100, 100), background);
 
-    canvas.Cls();
+    canvas.clear();
     EXPECT_TRUE(canvas.log().operations().empty());
     EXPECT_EQ(canvas.image().pixelColor(200, 200), background);
 
-    canvas.Line(0, 0, 6000, 6000);
+    canvas.line(0, 0, 6000, 6000);
     canvas.setSide(3000);
     EXPECT_TRUE(canvas.log().operations().empty());
-    EXPECT_EQ(canvas.Height(), 3000);
+    EXPECT_EQ(canvas.heightInTwips(), 3000);
 }
 
 TEST(GraphCanvas, MeasuresTheWholePixelsItShows)
@@ -38,8 +38,8 @@ TEST(GraphCanvas, MeasuresTheWholePixelsItShows)
     for (const float side : {6140.0f, 100.0f, 6135.0f}) {
         SCOPED_TRACE(side);
         canvas.setSide(side);
-        EXPECT_EQ(canvas.Width(), canvas.width() * 15);
-        EXPECT_EQ(canvas.Height(), canvas.height() * 15);
+        EXPECT_EQ(canvas.widthInTwips(), canvas.width() * 15);
+        EXPECT_EQ(canvas.heightInTwips(), canvas.height() * 15);
     }
 }
 
@@ -47,7 +47,7 @@ TEST(GraphCanvas, KeepsNoLogUnlessAsked)
 {
     GraphCanvas canvas;
     canvas.setSide(6135);
-    canvas.Line(0, 3000, 6000, 3000);
+    canvas.line(0, 3000, 6000, 3000);
     EXPECT_TRUE(canvas.log().operations().empty());
     EXPECT_NE(canvas.image().pixelColor(200, 200), canvas.palette().color(QPalette::Base));
 }

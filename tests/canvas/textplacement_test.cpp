@@ -10,11 +10,11 @@ namespace {
 // Writes two lines of text from the same place and returns where each landed.
 std::vector<DrawingOperation> printTwoLines(DrawingSurface &surface, const OperationLog &log)
 {
-    surface.FontSize(8);
-    surface.CurrentX(100);
-    surface.CurrentY(200);
-    surface.Print(QStringLiteral("0.5"));
-    surface.Print(QStringLiteral("1"));
+    surface.setFontSize(8);
+    surface.setCurrentX(100);
+    surface.setCurrentY(200);
+    surface.printText(QStringLiteral("0.5"));
+    surface.printText(QStringLiteral("1"));
     return log.operations();
 }
 
@@ -31,8 +31,8 @@ TEST(TextPlacement, ARecordingMeasuresAndPlacesTextAsTheCanvasDoes)
     EXPECT_EQ(recorded, onCanvas);
 
     const QString label = QStringLiteral("Relative frequency");
-    EXPECT_GT(recording.TextWidth(label), 0);
-    EXPECT_NEAR(recording.TextWidth(label), canvas.TextWidth(label), 15);
+    EXPECT_GT(recording.textWidth(label), 0);
+    EXPECT_NEAR(recording.textWidth(label), canvas.textWidth(label), 15);
 }
 
 } // namespace

@@ -58,7 +58,7 @@ Plot parabolaPlot(const FigureStore &figures, double s = 9)
 {
     RecordingSurface surface(side, side);
     const parabolas::PlotResult result =
-        parabolas::teken(surface, WorldFrame::onSurface(surface, s), false, figures);
+        parabolas::draw(surface, WorldFrame::onSurface(surface, s), false, figures);
     return {afterFrame(surface, s), result == parabolas::PlotResult::Complete, result};
 }
 
@@ -66,7 +66,7 @@ Plot circlePlot(const FigureStore &figures, double s = 9)
 {
     RecordingSurface surface(side, side);
     const DrawResult result =
-        circles::teken(surface, WorldFrame::onSurface(surface, s), false, figures);
+        circles::draw(surface, WorldFrame::onSurface(surface, s), false, figures);
     return {afterFrame(surface, s), result == DrawResult::Complete};
 }
 

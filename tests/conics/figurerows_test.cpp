@@ -174,11 +174,11 @@ TEST(FigureStore, ZeroingKeepsTheKinds)
 
 TEST(FigureText, WritesCoefficientsWithTheirSign)
 {
-    EXPECT_EQ(cf(2), u"+ 2"_s);
-    EXPECT_EQ(cf(0), u"+ 0"_s);
-    EXPECT_EQ(cf(-0.0), u"+ 0"_s);
-    EXPECT_EQ(cf(-3), u"-3"_s);
-    EXPECT_EQ(cf(0.25), u"+ .25"_s);
+    EXPECT_EQ(signedCoefficientText(2), u"+ 2"_s);
+    EXPECT_EQ(signedCoefficientText(0), u"+ 0"_s);
+    EXPECT_EQ(signedCoefficientText(-0.0), u"+ 0"_s);
+    EXPECT_EQ(signedCoefficientText(-3), u"-3"_s);
+    EXPECT_EQ(signedCoefficientText(0.25), u"+ .25"_s);
     EXPECT_EQ(pointText(-1, -2), u"(-1,-2)"_s);
     EXPECT_EQ(pointText(2, -0.0), u"( 2, 0)"_s);
 }
@@ -187,7 +187,7 @@ TEST(FigureText, WritesAPointWhateverTheLocale)
 {
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::German));
-    EXPECT_EQ(cf(-0.5), u"-.5"_s);
+    EXPECT_EQ(signedCoefficientText(-0.5), u"-.5"_s);
     EXPECT_EQ(pointText(1.25, 0.5), u"( 1.25, .5)"_s);
     QLocale::setDefault(before);
 }

@@ -22,7 +22,7 @@ struct Drawing
 Drawing drawn(double s, bool grid, const Coefficients &polynomial)
 {
     RecordingSurface surface(6135, 6135);
-    const DrawResult result = teken(surface, WorldFrame::onSurface(surface, s), grid, polynomial);
+    const DrawResult result = draw(surface, WorldFrame::onSurface(surface, s), grid, polynomial);
     return {result, surface.log().operations()};
 }
 

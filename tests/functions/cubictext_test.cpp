@@ -31,7 +31,7 @@ class RondTest : public testing::TestWithParam<RondRow>
 };
 TEST_P(RondTest, RoundsHalfUpToThreeDecimals)
 {
-    EXPECT_EQ(rond(GetParam().q), expected(GetParam().text));
+    EXPECT_EQ(thousandthsText(GetParam().q), expected(GetParam().text));
 }
 INSTANTIATE_TEST_SUITE_P(Rows, RondTest,
                          testing::Values(RondRow{"Whole", 2, " 2"},
@@ -45,35 +45,37 @@ INSTANTIATE_TEST_SUITE_P(Rows, RondTest,
                                          RondRow{"NotANumber", nan, nullptr}),
                          rowName<RondRow>);
 
-struct FacRow
+struct LinearFactorRow
 {
     const char *name;
     double xi;
     const char *text;
     double rounded;
 };
-class FacTest : public testing::TestWithParam<FacRow>
+class LinearFactorTest : public testing::TestWithParam<LinearFactorRow>
 {
 };
-TEST_P(FacTest, WritesTheFactorAndRoundsTheRootInPlace)
+TEST_P(LinearFactorTest, WritesTheFactorAndRoundsTheRoot)
 {
-    double xi = GetParam().xi;
-    EXPECT_EQ(fac(xi), expected(GetParam().text));
-    EXPECT_EQ(xi, GetParam().rounded);
+    const LinearFactor factor = linearFactor(GetParam().xi);
+    EXPECT_EQ(factor.text, expected(GetParam().text));
+    EXPECT_EQ(factor.root, GetParam().rounded);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FacTest,
-    testing::Values(FacRow{"Positive", 2, "(x- 2)", 2}, FacRow{"Negative", -1.5, "(x+ 1.5)", -1.5},
-                    FacRow{"Zero", 0, "(x+ 0)", 0}, FacRow{"NegativeZero", -0.0, "(x+ 0)", 0},
-                    FacRow{"FourDecimalsKeptThreeShown", std::sqrt(3.0), "(x- 1.732)", 1.7321},
-                    FacRow{"TinyNegativeRoundsToZero", -0.00004, "(x+ 0)", 0},
-                    FacRow{"NearlyOne", 0.99998, "(x- 1)", 1}),
-    rowName<FacRow>);
+INSTANTIATE_TEST_SUITE_P(Rows, LinearFactorTest,
+                         testing::Values(LinearFactorRow{"Positive", 2, "(x- 2)", 2},
+                                         LinearFactorRow{"Negative", -1.5, "(x+ 1.5)", -1.5},
+                                         LinearFactorRow{"Zero", 0, "(x+ 0)", 0},
+                                         LinearFactorRow{"NegativeZero", -0.0, "(x+ 0)", 0},
+                                         LinearFactorRow{"FourDecimalsKeptThreeShown",
+                                                         std::sqrt(3.0), "(x- 1.732)", 1.7321},
+                                         LinearFactorRow{"TinyNegativeRoundsToZero", -0.00004,
+                                                         "(x+ 0)", 0},
+                                         LinearFactorRow{"NearlyOne", 0.99998, "(x- 1)", 1}),
+                         rowName<LinearFactorRow>);
 
 TEST(Fac, WritesNothingForARootThatIsNotFinite)
 {
-    double infinite = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(fac(infinite), std::nullopt);
+    EXPECT_EQ(linearFactor(std::numeric_limits<double>::infinity()).text, std::nullopt);
 }
 
 struct ExtrRow
@@ -88,7 +90,7 @@ class ExtrTest : public testing::TestWithParam<ExtrRow>
 };
 TEST_P(ExtrTest, WritesThePointWithoutABlankAfterTheComma)
 {
-    EXPECT_EQ(extr(GetParam().polynomial, GetParam().X), expected(GetParam().text));
+    EXPECT_EQ(graphPointText(GetParam().polynomial, GetParam().X), expected(GetParam().text));
 }
 INSTANTIATE_TEST_SUITE_P(
     Rows, ExtrTest,
@@ -112,7 +114,7 @@ class VeeltermTest : public testing::TestWithParam<PolynomialRow>
 TEST_P(VeeltermTest, WritesTheTermsThatAreNotZero)
 {
     const auto &[name, p3, p2, p1, p0, text] = GetParam();
-    EXPECT_EQ(veelterm(p3, p2, p1, p0), expected(text));
+    EXPECT_EQ(polynomialText(p3, p2, p1, p0), expected(text));
 }
 INSTANTIATE_TEST_SUITE_P(
     Rows, VeeltermTest,
@@ -129,17 +131,16 @@ INSTANTIATE_TEST_SUITE_P(
                                   0, 0, nullptr}),
     rowName<PolynomialRow>);
 
-class OntbTest : public testing::TestWithParam<PolynomialRow>
+class FactoriseTest : public testing::TestWithParam<PolynomialRow>
 {
 };
-TEST_P(OntbTest, FactorisesOverTheReals)
+TEST_P(FactoriseTest, FactorisesOverTheReals)
 {
     const auto &[name, p3, p2, p1, p0, text] = GetParam();
-    RootArray roots;
-    EXPECT_EQ(ontb(roots, p3, p2, p1, p0), expected(text));
+    EXPECT_EQ(factorise(p3, p2, p1, p0).text, expected(text));
 }
 INSTANTIATE_TEST_SUITE_P(
-    Rows, OntbTest,
+    Rows, FactoriseTest,
     testing::Values(
         PolynomialRow{"ThreeWholeRoots", 1, -6, 11, -6, "(x- 1)(x- 3)(x- 2)"},
         PolynomialRow{"RootZeroAndDoubleRootZero", 2, 0, 0, 0, " 2(x+ 0)(x+ 0)²"},
@@ -173,35 +174,28 @@ INSTANTIATE_TEST_SUITE_P(
         PolynomialRow{"RootBeyondTheRangeOfDoubles", 1e-300, 1e10, 0, 1e300, nullptr}),
     rowName<PolynomialRow>);
 
-TEST(Ontb, LeavesTheRootsAndTheDiscriminantForTheCaller)
+TEST(Factorise, GivesTheRootsAndTheDiscriminant)
 {
-    RootArray roots;
-    ontb(roots, 1, -6, 11, -6);
-    EXPECT_EQ(roots.x1, 1);
-    EXPECT_EQ(roots.x2, 3);
-    EXPECT_EQ(roots.x3, 2);
-    EXPECT_EQ(roots.D, 1);
+    const Factorisation cubic = factorise(1, -6, 11, -6);
+    EXPECT_EQ(cubic.x1, 1);
+    EXPECT_EQ(cubic.x2, 3);
+    EXPECT_EQ(cubic.x3, 2);
+    EXPECT_EQ(cubic.D, 1);
 
     // Written factors hold their roots rounded to four decimals.
-    ontb(roots, 1, 0, -3, 0);
-    EXPECT_EQ(roots.x2, 1.7321);
-    EXPECT_EQ(roots.x3, -1.7321);
+    const Factorisation irrational = factorise(1, 0, -3, 0);
+    EXPECT_EQ(irrational.x2, 1.7321);
+    EXPECT_EQ(irrational.x3, -1.7321);
 
-    // With a double root only x2 is written, so x3 keeps its full value.
-    EXPECT_EQ(ontb(roots, 0, 9, -6, 1), u" 9(x- .333)²"_s);
-    EXPECT_EQ(roots.D, 0);
-    EXPECT_EQ(roots.x2, 0.3333);
-    EXPECT_EQ(roots.x3, 1.0 / 3);
+    const Factorisation doubleRoot = factorise(0, 9, -6, 1);
+    EXPECT_EQ(doubleRoot.text, u" 9(x- .333)²"_s);
+    EXPECT_EQ(doubleRoot.D, 0);
+    EXPECT_EQ(doubleRoot.x2, 0.3333);
 
-    // A linear polynomial reaches neither the root array nor D.
-    ontb(roots, 0, 0, 6, 4);
-    EXPECT_EQ(roots.x2, 0.3333);
-    EXPECT_EQ(roots.D, 0);
-
-    // No real roots: D is set, x2 and x3 stay.
-    ontb(roots, 0, 1, 0, 1);
-    EXPECT_EQ(roots.D, -4);
-    EXPECT_EQ(roots.x2, 0.3333);
+    // No real roots: D is set, x2 and x3 are not reached.
+    const Factorisation none = factorise(0, 1, 0, 1);
+    EXPECT_EQ(none.D, -4);
+    EXPECT_EQ(none.x2, 0);
 }
 
 } // namespace

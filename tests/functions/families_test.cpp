@@ -222,7 +222,7 @@ Drawing onCanvas(double s, Family k, const Coefficients &coefficients)
 {
     RecordingSurface canvas(6135, 6135);
     const DrawResult result =
-        teken(canvas, WorldFrame::onSurface(canvas, s), false, k, coefficients);
+        draw(canvas, WorldFrame::onSurface(canvas, s), false, k, coefficients);
     return split(result, canvas.log(), s);
 }
 

@@ -45,7 +45,7 @@ std::vector<DrawingOperation> operationsOfKind(const RecordingSurface &surface, 
 TEST(FrequencyDiagram, DrawsAxesGridAndTheFrequencyLine)
 {
     RecordingSurface surface(side, side);
-    teken(surface, fourThrows(), QLocale::c());
+    draw(surface, fourThrows(), QLocale::c());
 
     const std::vector<DrawingOperation> lines = operationsOfKind(surface, Kind::Line);
     // Two axes, ten vertical and ten horizontal lines of 24 dashes, three joins of four points.
@@ -80,7 +80,7 @@ TEST(FrequencyDiagram, DrawsAxesGridAndTheFrequencyLine)
 TEST(FrequencyDiagram, CentresTheTestLabelsByTheirWidth)
 {
     RecordingSurface surface(side, side);
-    teken(surface, fourThrows(), QLocale::c());
+    draw(surface, fourThrows(), QLocale::c());
 
     const std::vector<DrawingOperation> fonts = operationsOfKind(surface, Kind::Font);
     ASSERT_EQ(fonts.size(), 1u);
@@ -94,8 +94,8 @@ TEST(FrequencyDiagram, CentresTheTestLabelsByTheirWidth)
         SCOPED_TRACE(i);
         const DrawingOperation &label = texts[std::size_t(i)];
         EXPECT_EQ(label.text, expected[i]);
-        EXPECT_GT(surface.TextWidth(label.text), 0);
-        EXPECT_DOUBLE_EQ(label.x1 + surface.TextWidth(label.text) / 2, 270 + i * boxWidth / 10);
+        EXPECT_GT(surface.textWidth(label.text), 0);
+        EXPECT_DOUBLE_EQ(label.x1 + surface.textWidth(label.text) / 2, 270 + i * boxWidth / 10);
         EXPECT_EQ(label.y1, 5795);
     }
 }
@@ -112,7 +112,7 @@ TEST(FrequencyDiagram, LabelsTheFrequenciesUpToOnePointOne)
                             Case{"decimal comma", QLocale(QLocale::German), u"0,5"_s}}) {
         SCOPED_TRACE(row.name);
         RecordingSurface surface(side, side);
-        teken(surface, fourThrows(), row.locale);
+        draw(surface, fourThrows(), row.locale);
 
         const std::vector<DrawingOperation> texts = operationsOfKind(surface, Kind::Text);
         ASSERT_EQ(texts.size(), 23u);
@@ -134,7 +134,7 @@ TEST(FrequencyDiagram, OneTestHasNoFrequencyLine)
     Experiment experiment;
     experiment.start(1, {0, 1, 1, Combination::Sum, Comparison::None, 0, 1}, random);
     RecordingSurface surface(side, side);
-    teken(surface, experiment, QLocale::c());
+    draw(surface, experiment, QLocale::c());
     EXPECT_EQ(surface.log().lineCount(), 482);
 }
 

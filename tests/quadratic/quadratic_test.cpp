@@ -25,7 +25,7 @@ TEST(Quadratic, ConvertsBetweenTheForms)
     };
     for (const Row &row : toStandard) {
         SCOPED_TRACE(row.name);
-        const StandardForm standard = verander_b_c(row.a, row.p, row.q);
+        const StandardForm standard = toStandardForm(row.a, row.p, row.q);
         EXPECT_DOUBLE_EQ(standard.b, row.b);
         EXPECT_DOUBLE_EQ(standard.c, row.c);
     }
@@ -36,7 +36,7 @@ TEST(Quadratic, ConvertsBetweenTheForms)
     };
     for (const Row &row : toVertex) {
         SCOPED_TRACE(row.name);
-        const VertexForm vertex = verander_p_q(row.a, row.b, row.c);
+        const VertexForm vertex = toVertexForm(row.a, row.b, row.c);
         EXPECT_DOUBLE_EQ(vertex.p, row.p);
         EXPECT_DOUBLE_EQ(vertex.q, row.q);
     }
@@ -91,7 +91,7 @@ TEST(Quadratic, WritesTableRows)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(lijn(row.x, row.y, row.locale), row.expected);
+        EXPECT_EQ(tableRow(row.x, row.y, row.locale), row.expected);
     }
 }
 
@@ -241,7 +241,7 @@ TEST(Quadratic, DrawsTheFrameAndThenTheParabola)
 {
     const QuadraticCoefficients coefficients = {.a = 0.1, .p = 1, .q = -2};
     RecordingSurface surface(6135, 6135);
-    ASSERT_EQ(teken(surface, WorldFrame::onSurface(surface, 8), false, Prescription::AXMinusP2PlusQ,
+    ASSERT_EQ(draw(surface, WorldFrame::onSurface(surface, 8), false, Prescription::AXMinusP2PlusQ,
                     coefficients),
               DrawResult::Complete);
 
@@ -261,7 +261,7 @@ TEST(Quadratic, DrawsTheFrameAndThenTheParabola)
 
     RecordingSurface unscaled(6135, 6135);
     EXPECT_EQ(
-        teken(unscaled, WorldFrame::onSurface(unscaled, 0), false, Prescription::AX2, {.a = 1}),
+        draw(unscaled, WorldFrame::onSurface(unscaled, 0), false, Prescription::AX2, {.a = 1}),
         DrawResult::Failed);
     EXPECT_EQ(unscaled.log().lineCount(), 2);
     EXPECT_EQ(unscaled.log().pointCount(), 0);

@@ -96,7 +96,7 @@ RecordedDrawing drawn(const FrameMapping &frame, bool grid, const Graph &graph,
                       std::size_t frameLines = tickedFrameLines)
 {
     RecordingSurface surface(float(frame.W + 10), float(frame.H + 10));
-    const DrawResult result = teken(surface, frame, grid, graph);
+    const DrawResult result = draw(surface, frame, grid, graph);
     return splitAfterFrame(result, surface.log(), frameLines);
 }
 

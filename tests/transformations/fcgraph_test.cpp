@@ -118,7 +118,7 @@ const PageFrame pageAtNine(designSide, designSide, 1.5, 9);
 
 RecordedDrawing drawn(const FrameMapping &frame, const Graph &graph,
                       DrawResult (*draw)(DrawingSurface &, const FrameMapping &, bool,
-                                         const Graph &) = teken)
+                                         const Graph &) = draw)
 {
     RecordingSurface surface(float(frame.W + 10), float(frame.H + 10));
     const DrawResult result = draw(surface, frame, false, graph);
@@ -225,7 +225,7 @@ TEST(FcTeken, StopsWithAnErrorWhereAValueCannotBeComputed)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        for (const auto draw : {teken, drawPage}) {
+        for (const auto draw : {draw, drawPage}) {
             RecordingSurface surface(designSide, designSide);
             const DrawResult result = draw(
                 surface, WorldFrame(designSide - 10, designSide - 10, row.s), false, row.graph);

@@ -39,7 +39,7 @@ QStringList describeCanvas(const GraphCanvas &canvas, bool withOperations)
 {
     const OperationLog &log = canvas.log();
     QStringList lines = {QStringLiteral("side %1 lines %2 points %3")
-                             .arg(formatNumber(canvas.Width()))
+                             .arg(formatNumber(canvas.widthInTwips()))
                              .arg(log.lineCount())
                              .arg(log.pointCount())};
     if (withOperations)

@@ -44,7 +44,7 @@ std::optional<QString> Fg::intersectionText()
 
 void Fg::Command1_Click()
 {
-    switch (parabolas::teken(*Picture1, canvasFrame(), gridTicked(), figures())) {
+    switch (parabolas::draw(*Picture1, canvasFrame(), gridTicked(), figures())) {
     case parabolas::PlotResult::Complete:
         break;
     case parabolas::PlotResult::Failed:

@@ -43,6 +43,6 @@ std::optional<QString> Fh::intersectionText()
 
 void Fh::Command1_Click()
 {
-    reportFailure(circles::teken(*Picture1, canvasFrame(), gridTicked(), figures()),
+    reportFailure(circles::draw(*Picture1, canvasFrame(), gridTicked(), figures()),
                   errorMessage());
 }

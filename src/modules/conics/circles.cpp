@@ -35,9 +35,9 @@ std::optional<FigureRows> lineRows(FigureNumber k, const Line &line)
     const bool first = k == FigureNumber::First;
     QString details;
     if (u != 0)
-        details += (first ? QStringLiteral("Int X:") : QStringLiteral("sn X: ")) + nt(X0);
+        details += (first ? QStringLiteral("Int X:") : QStringLiteral("sn X: ")) + checkedNumberText(X0);
     if (v != 0)
-        details += (first ? QStringLiteral("  Int Y:") : QStringLiteral("  sn Y: ")) + nt(Y0);
+        details += (first ? QStringLiteral("  Int Y:") : QStringLiteral("  sn Y: ")) + checkedNumberText(Y0);
     return FigureRows{linePrescription(line), details};
 }
 
@@ -48,7 +48,7 @@ std::optional<FigureRows> circleRows(const Conic &circle)
     if (!computable(2 * a, 2 * b, R2))
         return std::nullopt;
     // The prescription shows the doubled coefficients of x and y.
-    FigureRows rows{QStringLiteral("x²+y²") + cf(2 * a) + u'x' + cf(2 * b) + u'y' + cf(c) +
+    FigureRows rows{QStringLiteral("x²+y²") + signedCoefficientText(2 * a) + u'x' + signedCoefficientText(2 * b) + u'y' + signedCoefficientText(c) +
                         QStringLiteral("=0"),
                     QStringLiteral("No circle")};
     if (R2 < 0)
@@ -58,8 +58,8 @@ std::optional<FigureRows> circleRows(const Conic &circle)
     const double R = roundThreeDecimals(std::sqrt(R2));
     if (!computable(mx, my, R))
         return std::nullopt;
-    rows.details = QStringLiteral("m(") + cf(mx) + QStringLiteral(" , ") + cf(my) +
-                   QStringLiteral(")  R=") + cf(R);
+    rows.details = QStringLiteral("m(") + signedCoefficientText(mx) + QStringLiteral(" , ") + signedCoefficientText(my) +
+                   QStringLiteral(")  R=") + signedCoefficientText(R);
     return rows;
 }
 
@@ -99,7 +99,7 @@ std::optional<FigureRows> storeFigure(FigureStore &store, FigureNumber k, const 
     return rows;
 }
 
-std::optional<QString> snijpunten(const Conic &circle, const Line &line)
+std::optional<QString> lineIntersectionText(const Conic &circle, const Line &line)
 {
     const auto [a, b, c] = circle;
     const auto [u, v, w] = line;
@@ -153,9 +153,9 @@ std::optional<QString> intersectionText(const FigureStore &store)
     if (one.kind == line && two.kind == line)
         return lineAgainstLine(one.line, two.line, false);
     if (one.kind == line && two.kind == circle)
-        return snijpunten(two.conic, one.line);
+        return lineIntersectionText(two.conic, one.line);
     if (one.kind == circle && two.kind == line)
-        return snijpunten(one.conic, two.line);
+        return lineIntersectionText(one.conic, two.line);
     if (one.kind == circle && two.kind == circle) {
         // The first prescription less the second: the x² and y² terms cancel.
         const auto [a1, b1, c1] = one.conic;
@@ -163,12 +163,12 @@ std::optional<QString> intersectionText(const FigureStore &store)
         const Line difference{2 * a1 - 2 * a2, 2 * b1 - 2 * b2, c1 - c2};
         if (!computable(difference.u, difference.v, difference.w))
             return std::nullopt;
-        return snijpunten(two.conic, difference);
+        return lineIntersectionText(two.conic, difference);
     }
     return QString();
 }
 
-DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid,
+DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
                  const FigureStore &store)
 {
     if (drawFrame(surface, frame, grid) == DrawResult::Failed ||

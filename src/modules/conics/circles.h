@@ -23,7 +23,7 @@ std::optional<FigureRows> storeFigure(FigureStore &store, FigureNumber k, const 
 // Where the line meets the circle: two points on two lines, "Contact:(x,y)" or "No
 // intersection", the points rounded to three decimals. Empty when u = v = 0 (so two concentric
 // circles, whose difference is no line, give no text). Nothing when a number overflows.
-std::optional<QString> snijpunten(const Conic &circle, const Line &line);
+std::optional<QString> lineIntersectionText(const Conic &circle, const Line &line);
 
 // The intersection text of the two stored figures: "No line" when a stored line has u = v = 0;
 // empty when a figure was never stored; nothing when a number overflows.
@@ -32,7 +32,7 @@ std::optional<QString> intersectionText(const FigureStore &store);
 // Draws the frame and the stored figures: the line traces (a line with u = v = 0 is left out),
 // then the vertical lines, then the circles (one with a negative squared radius is left out),
 // each pass first figure first. Never clears the surface.
-DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid,
+DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
                  const FigureStore &store);
 
 } // namespace conics::circles

@@ -158,7 +158,7 @@ void ConicsWindow::storeAs(FigureNumber k)
 
 void ConicsWindow::Command2_Click()
 {
-    Picture1->Cls();
+    Picture1->clear();
     Text8->setText(QString());
     figures().zeroCoefficients();
     Form_Load();

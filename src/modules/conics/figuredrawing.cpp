@@ -49,7 +49,7 @@ DrawResult drawVerticalLines(DrawingSurface &surface, const FrameMapping &frame,
         const double Xv = W / 2 - ((W * (w / u)) / frame.s) / 2;
         if (!computable(Xv))
             return DrawResult::Failed;
-        surface.Line(Xv, 0, Xv, H);
+        surface.line(Xv, 0, Xv, H);
     }
     return DrawResult::Complete;
 }
@@ -77,9 +77,9 @@ bool ClampedChain::add(double x, double y)
     if (X > W)
         X = W;
     if (X == 0 || X == W || Y == bottomClamp || Y == topClamp)
-        m_surface.PSet(X, Y);
+        m_surface.point(X, Y);
     else
-        m_surface.Line(m_previousX, m_previousY, X, Y);
+        m_surface.line(m_previousX, m_previousY, X, Y);
     m_previousX = X;
     m_previousY = Y;
     return true;

@@ -7,19 +7,19 @@
 
 namespace conics {
 
-QString cf(double u)
+QString signedCoefficientText(double u)
 {
-    return u >= 0 ? u'+' + nt(u) : nt(u);
+    return u >= 0 ? u'+' + checkedNumberText(u) : checkedNumberText(u);
 }
 
-QString nt(double value)
+QString checkedNumberText(double value)
 {
     return numberText(value).value_or(QString());
 }
 
 QString pointText(double x, double y)
 {
-    return u'(' + nt(x) + u',' + nt(y) + u')';
+    return u'(' + checkedNumberText(x) + u',' + checkedNumberText(y) + u')';
 }
 
 std::optional<QString> roundedPointText(double x, double y)
@@ -33,7 +33,7 @@ std::optional<QString> roundedPointText(double x, double y)
 
 QString linePrescription(const Line &line)
 {
-    return cf(line.u) + u'x' + cf(line.v) + u'y' + cf(line.w) + QStringLiteral("=0");
+    return signedCoefficientText(line.u) + u'x' + signedCoefficientText(line.v) + u'y' + signedCoefficientText(line.w) + QStringLiteral("=0");
 }
 
 double roundedIntercept(double w, double denominator)

@@ -20,10 +20,10 @@ struct FigureRows
 
 // A coefficient with its sign: "+" and the number text for 0 and more ("+ 2", "+ 0", "+ .25"),
 // the number text alone below 0 ("-3"). -0 counts as 0. For a computable value.
-QString cf(double u);
+QString signedCoefficientText(double u);
 
 // The number text of a value already checked to be computable (" 2", "-.25").
-QString nt(double value);
+QString checkedNumberText(double value);
 
 // The point "(x,y)" in number texts: "(-1,-2)", "( 2, 1)". For computable values.
 QString pointText(double x, double y);

@@ -27,18 +27,18 @@ std::optional<FigureRows> lineRows(FigureNumber k, const Line &line)
     const QString beforeY =
         k == FigureNumber::First ? QStringLiteral("  sn Y: ") : QStringLiteral("  Int Y:");
     if (u != 0 && v != 0)
-        rows.details = QStringLiteral("Int X:") + nt(X0) + beforeY + nt(Y0);
+        rows.details = QStringLiteral("Int X:") + checkedNumberText(X0) + beforeY + checkedNumberText(Y0);
     else if (u != 0)
-        rows.details = QStringLiteral("Int X:") + nt(X0);
+        rows.details = QStringLiteral("Int X:") + checkedNumberText(X0);
     else if (v != 0)
-        rows.details = QStringLiteral("Int Y:") + nt(Y0);
+        rows.details = QStringLiteral("Int Y:") + checkedNumberText(Y0);
     return rows;
 }
 
 std::optional<FigureRows> parabolaRows(const Conic &parabola)
 {
     const auto [a, b, c] = parabola;
-    FigureRows rows{QStringLiteral("y=") + cf(a) + QStringLiteral("x²") + cf(b) + u'x' + cf(c),
+    FigureRows rows{QStringLiteral("y=") + signedCoefficientText(a) + QStringLiteral("x²") + signedCoefficientText(b) + u'x' + signedCoefficientText(c),
                     QStringLiteral("No parabola")};
     if (a == 0)
         return rows;
@@ -47,7 +47,7 @@ std::optional<FigureRows> parabolaRows(const Conic &parabola)
     const double yT = (-D / 4) / a;
     if (!computable(xT, yT))
         return std::nullopt;
-    rows.details = QStringLiteral("T(") + cf(xT) + QStringLiteral(" , ") + cf(yT) + u')';
+    rows.details = QStringLiteral("T(") + signedCoefficientText(xT) + QStringLiteral(" , ") + signedCoefficientText(yT) + u')';
     return rows;
 }
 
@@ -79,7 +79,7 @@ std::optional<FigureRows> storeFigure(FigureStore &store, FigureNumber k, const 
     return rows;
 }
 
-std::optional<QString> snijpunten(const Conic &parabola, const Line &line)
+std::optional<QString> lineIntersectionText(const Conic &parabola, const Line &line)
 {
     const auto [a, b, c] = parabola;
     const auto [u, v, w] = line;
@@ -131,9 +131,9 @@ std::optional<QString> intersectionText(FigureStore &store)
     if (one.kind == line && two.kind == line)
         return lineAgainstLine(one.line, two.line, true);
     if (one.kind == line && two.kind == parabola)
-        return snijpunten(two.conic, one.line);
+        return lineIntersectionText(two.conic, one.line);
     if (one.kind == parabola && two.kind == line)
-        return snijpunten(one.conic, two.line);
+        return lineIntersectionText(one.conic, two.line);
     if (one.kind == parabola && two.kind == parabola) {
         // a2 times the first prescription less a1 times the second: the x² terms cancel.
         const auto [a1, b1, c1] = one.conic;
@@ -141,12 +141,12 @@ std::optional<QString> intersectionText(FigureStore &store)
         const Line difference{b1 * a2 - b2 * a1, a1 - a2, c1 * a2 - c2 * a1};
         if (!computable(difference.u, difference.v, difference.w))
             return std::nullopt;
-        return snijpunten(two.conic, difference);
+        return lineIntersectionText(two.conic, difference);
     }
     return QString();
 }
 
-PlotResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid,
+PlotResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
                  const FigureStore &store)
 {
     if (drawFrame(surface, frame, grid) == DrawResult::Failed ||

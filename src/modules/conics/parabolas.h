@@ -22,7 +22,7 @@ std::optional<FigureRows> storeFigure(FigureStore &store, FigureNumber k, const 
 // Where the line meets the parabola (a != 0): "Snijpunt:(x,y)" for a vertical line, two points on
 // two lines, "Point of contact:" and the point on the next line, or "No intersection". Empty when
 // u = v = 0: there is no line. Nothing when a number overflows.
-std::optional<QString> snijpunten(const Conic &parabola, const Line &line);
+std::optional<QString> lineIntersectionText(const Conic &parabola, const Line &line);
 
 // The intersection text of the two stored figures. A stored parabola with a = 0 is first turned
 // into its line b·x - y + c = 0, in the store itself. Empty when a figure was never stored;
@@ -40,7 +40,7 @@ enum class PlotResult
 // Draws the frame and the stored figures: all line traces, then the vertical lines, then the
 // parabolas, each pass first figure first. A parabola with a = 0 is drawn by the parabola pass as
 // the line y = b·x + c. Never clears the surface.
-PlotResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid,
+PlotResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
                  const FigureStore &store);
 
 } // namespace conics::parabolas

@@ -140,9 +140,9 @@ Coefficients Fa::coefficients() const
             readNumber(Text5->text())};
 }
 
-DrawResult Fa::teken()
+DrawResult Fa::draw()
 {
-    return cubic::teken(*Picture1, m_scale->canvasFrame(), m_scale->gridTicked(), coefficients());
+    return cubic::draw(*Picture1, m_scale->canvasFrame(), m_scale->gridTicked(), coefficients());
 }
 
 // Plot clears the canvas and draws before it writes the texts, which are written even when the
@@ -150,8 +150,8 @@ DrawResult Fa::teken()
 // boxes keep what they held, and one "Fout" tells of either failure or both.
 void Fa::Command1_Click()
 {
-    Picture1->Cls();
-    const DrawResult drawing = teken();
+    Picture1->clear();
+    const DrawResult drawing = draw();
     reportFailure(drawing, failureMessage);
 
     const Coefficients polynomial = coefficients();

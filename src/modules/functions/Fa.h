@@ -27,7 +27,7 @@ public:
 private:
     void Form_Load();
     void Command1_Click();
-    DrawResult teken();
+    DrawResult draw();
 
     cubic::Coefficients coefficients() const;
 

@@ -110,13 +110,13 @@ Coefficients Fe::coefficients() const
 void Fe::Command1_Click()
 {
     reportFailure(
-        teken(*Picture1, m_scale->canvasFrame(), m_scale->gridTicked(), family(), coefficients()),
+        draw(*Picture1, m_scale->canvasFrame(), m_scale->gridTicked(), family(), coefficients()),
         plotFailureMessage);
 }
 
 void Fe::Command2_Click()
 {
-    Picture1->Cls();
+    Picture1->clear();
 }
 
 void Fe::prt_Click()

@@ -25,12 +25,12 @@ double secondDerivative(const Coefficients &polynomial, double x)
     return 6 * polynomial.a * x + 2 * polynomial.b;
 }
 
-DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid,
+DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
                  const Coefficients &polynomial)
 {
-    surface.ForeColor(SystemColour::WindowText);
+    surface.setPenColour(SystemColour::WindowText);
     drawAxes(surface, frame);
-    surface.ForeColor(SystemColour::ButtonShadow);
+    surface.setPenColour(SystemColour::ButtonShadow);
     if (drawGridOrTicks(surface, frame, grid) == DrawResult::Failed)
         return DrawResult::Failed;
 
@@ -41,7 +41,7 @@ DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid,
         {SystemColour::InactiveTitle, secondDerivative},
     };
     for (const auto &[colour, curve] : curves) {
-        surface.ForeColor(colour);
+        surface.setPenColour(colour);
         const DrawResult result =
             sampleCurve(surface, frame, [&](double x) { return curve(polynomial, x); });
         if (result == DrawResult::Failed)

@@ -24,7 +24,7 @@ double secondDerivative(const Coefficients &polynomial, double x);
 // Draws the axes in the window-text colour, the grid or the ticks in the button-shadow colour,
 // and then, unless the frame failed, the polynomial (desktop colour), its first derivative
 // (active title bar) and its second derivative (inactive title bar) by the standard sampling.
-DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid,
+DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
                  const Coefficients &polynomial);
 
 } // namespace cubic

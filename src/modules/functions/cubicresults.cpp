@@ -30,8 +30,8 @@ std::optional<QString> joined(std::initializer_list<std::optional<QString>> piec
     return text;
 }
 
-// The roots, from what ontb left of the polynomial itself.
-std::optional<QString> rootsText(const Coefficients &polynomial, const RootArray &roots)
+// The roots, from the factorisation of the polynomial itself.
+std::optional<QString> rootsText(const Coefficients &polynomial, const Factorisation &roots)
 {
     const auto [a, b, c, d] = polynomial;
     if (a != 0) {
@@ -54,17 +54,18 @@ std::optional<QString> rootsText(const Coefficients &polynomial, const RootArray
     return d != 0 ? none : everyNumber;
 }
 
-// The extrema, from what ontb left of the first derivative. A cubic whose derivative has a
+// The extrema, from the factorisation of the first derivative. A cubic whose derivative has a
 // double root lists that stationary point too.
-std::optional<QString> extremaText(const Coefficients &polynomial, const RootArray &roots)
+std::optional<QString> extremaText(const Coefficients &polynomial, const Factorisation &roots)
 {
     const auto [a, b, c, d] = polynomial;
     if (a == 0)
-        return b != 0 ? extr(polynomial, -c / (2 * b)) : none;
+        return b != 0 ? graphPointText(polynomial, -c / (2 * b)) : none;
     if (roots.D > 0)
-        return joined({extr(polynomial, roots.x2), extr(polynomial, roots.x3)}, lineBreak);
+        return joined({graphPointText(polynomial, roots.x2), graphPointText(polynomial, roots.x3)},
+                      lineBreak);
     if (roots.D == 0)
-        return extr(polynomial, roots.x2);
+        return graphPointText(polynomial, roots.x2);
     return none;
 }
 
@@ -78,13 +79,13 @@ std::optional<QString> inflectionText(const Coefficients &polynomial)
     const double yb = y(polynomial, xb);
     const double m = firstDerivative(polynomial, xb);
     const double q = yb - m * xb;
-    const std::optional<QString> slope = rond(m);
-    const std::optional<QString> intercept = rond(q);
+    const std::optional<QString> slope = thousandthsText(m);
+    const std::optional<QString> intercept = thousandthsText(q);
     if (!slope || !intercept)
         return std::nullopt;
     const QString tangent =
         u"y = "_s + *slope + u"x "_s + (q >= 0 ? u"+"_s : QString()) + *intercept;
-    return joined({extr(polynomial, xb), tangent}, lineBreak);
+    return joined({graphPointText(polynomial, xb), tangent}, lineBreak);
 }
 
 } // namespace
@@ -92,8 +93,9 @@ std::optional<QString> inflectionText(const Coefficients &polynomial)
 std::optional<ResultTexts> expandedTexts(const Coefficients &polynomial)
 {
     const auto [a, b, c, d] = polynomial;
-    const std::optional<QString> texts[] = {veelterm(a, b, c, d), veelterm(0, 3 * a, 2 * b, c),
-                                            veelterm(0, 0, 6 * a, 2 * b)};
+    const std::optional<QString> texts[] = {polynomialText(a, b, c, d),
+                                            polynomialText(0, 3 * a, 2 * b, c),
+                                            polynomialText(0, 0, 6 * a, 2 * b)};
     for (const std::optional<QString> &text : texts) {
         if (!text)
             return std::nullopt;
@@ -101,22 +103,20 @@ std::optional<ResultTexts> expandedTexts(const Coefficients &polynomial)
     return ResultTexts{*texts[0], *texts[1], *texts[2], {}, {}, {}};
 }
 
-// The three calls of ontb come in this order because each leaves its roots and discriminant in
-// the root array for the texts that follow it.
 std::optional<ResultTexts> factorisedTexts(const Coefficients &polynomial)
 {
     const auto [a, b, c, d] = polynomial;
-    RootArray roots;
-    const std::optional<QString> factors = ontb(roots, a, b, c, d);
-    const std::optional<QString> rootList = factors ? rootsText(polynomial, roots) : std::nullopt;
-    const std::optional<QString> firstFactors = ontb(roots, 0, 3 * a, 2 * b, c);
+    const Factorisation itself = factorise(a, b, c, d);
+    const Factorisation first = factorise(0, 3 * a, 2 * b, c);
+    const Factorisation second = factorise(0, 0, 6 * a, 2 * b);
+    const std::optional<QString> rootList =
+        itself.text ? rootsText(polynomial, itself) : std::nullopt;
     const std::optional<QString> extrema =
-        firstFactors ? extremaText(polynomial, roots) : std::nullopt;
-    const std::optional<QString> secondFactors = ontb(roots, 0, 0, 6 * a, 2 * b);
+        first.text ? extremaText(polynomial, first) : std::nullopt;
     const std::optional<QString> inflection = inflectionText(polynomial);
-    if (!rootList || !extrema || !secondFactors || !inflection)
+    if (!rootList || !extrema || !second.text || !inflection)
         return std::nullopt;
-    return ResultTexts{*factors, *firstFactors, *secondFactors, *rootList, *extrema, *inflection};
+    return ResultTexts{*itself.text, *first.text, *second.text, *rootList, *extrema, *inflection};
 }
 
 } // namespace cubic

@@ -26,31 +26,31 @@ void append(std::optional<QString> &text, const std::optional<QString> &piece)
 
 } // namespace
 
-std::optional<QString> rond(double q)
+std::optional<QString> thousandthsText(double q)
 {
     return numberText(roundThreeDecimals(q));
 }
 
-std::optional<QString> fac(double &xi)
+LinearFactor linearFactor(double root)
 {
-    xi = std::floor(xi * 10000 + 0.5) / 10000;
-    std::optional<QString> text = xi > 0 ? u"(x-"_s : u"(x+"_s;
-    append(text, rond(std::fabs(xi)));
+    const double rounded = std::floor(root * 10000 + 0.5) / 10000;
+    std::optional<QString> text = rounded > 0 ? u"(x-"_s : u"(x+"_s;
+    append(text, thousandthsText(std::fabs(rounded)));
     append(text, u")"_s);
-    return text;
+    return {rounded, text};
 }
 
-std::optional<QString> extr(const Coefficients &polynomial, double X)
+std::optional<QString> graphPointText(const Coefficients &polynomial, double X)
 {
     std::optional<QString> text = u"("_s;
-    append(text, rond(X));
+    append(text, thousandthsText(X));
     append(text, u","_s);
-    append(text, rond(y(polynomial, X)));
+    append(text, thousandthsText(y(polynomial, X)));
     append(text, u")"_s);
     return text;
 }
 
-std::optional<QString> veelterm(double p3, double p2, double p1, double p0)
+std::optional<QString> polynomialText(double p3, double p2, double p1, double p0)
 {
     const double k[4] = {p0, p1, p2, p3};
     static const QString powers[4] = {QString(), u"x"_s, u"x²"_s, u"x³"_s};
@@ -60,7 +60,7 @@ std::optional<QString> veelterm(double p3, double p2, double p1, double p0)
             continue;
         const QString sign = k[i] < 0 ? u"-"_s : !s->isEmpty() ? u"+"_s : QString();
         append(s, sign);
-        append(s, rond(std::fabs(k[i])));
+        append(s, thousandthsText(std::fabs(k[i])));
         if (!s)
             return std::nullopt;
         *s += powers[i];
@@ -68,8 +68,9 @@ std::optional<QString> veelterm(double p3, double p2, double p1, double p0)
     return s;
 }
 
-std::optional<QString> ontb(RootArray &roots, double p3, double p2, double p1, double p0)
+Factorisation factorise(double p3, double p2, double p1, double p0)
 {
+    Factorisation result;
     double k[4] = {p0, p1, p2, p3};
 
     // The leading coefficient, unrounded, unless it is 1.
@@ -83,46 +84,48 @@ std::optional<QString> ontb(RootArray &roots, double p3, double p2, double p1, d
     }
 
     if (k[3] != 0) {
-        roots.x1 = k[0] == 0 ? 0 : realRoot(k[3], k[2], k[1], k[0]);
-        const double whole = std::floor(roots.x1 + 0.5);
-        if (std::fabs(roots.x1 - whole) < snapDistance)
-            roots.x1 = whole;
+        result.x1 = k[0] == 0 ? 0 : realRoot(k[3], k[2], k[1], k[0]);
+        const double whole = std::floor(result.x1 + 0.5);
+        if (std::fabs(result.x1 - whole) < snapDistance)
+            result.x1 = whole;
         // Divides off the root; what remains is the quadratic k[2]·x² + k[1]·x + k[0].
         const double q2 = k[3];
-        const double q1 = k[2] + q2 * roots.x1;
-        const double q0 = k[1] + q1 * roots.x1;
+        const double q1 = k[2] + q2 * result.x1;
+        const double q0 = k[1] + q1 * result.x1;
         k[2] = q2;
         k[1] = q1;
         k[0] = q0;
-        append(s, fac(roots.x1));
+        const LinearFactor factor = linearFactor(result.x1);
+        result.x1 = factor.root;
+        append(s, factor.text);
     }
 
     if (k[2] != 0) {
-        roots.D = k[1] * k[1] - 4 * k[2] * k[0];
-        if (!std::isfinite(roots.D))
-            return std::nullopt;
-        if (roots.D >= 0) {
-            roots.x2 = ((-k[1] + std::sqrt(roots.D)) / 2) / k[2];
-            roots.x3 = ((-k[1] - std::sqrt(roots.D)) / 2) / k[2];
-        }
-        if (roots.D > 0) {
-            append(s, fac(roots.x2));
-            append(s, fac(roots.x3));
-        } else if (roots.D == 0) {
-            append(s, fac(roots.x2));
-            append(s, u"²"_s);
+        result.D = k[1] * k[1] - 4 * k[2] * k[0];
+        if (!std::isfinite(result.D))
+            return result;
+        if (result.D >= 0) {
+            const LinearFactor first = linearFactor(((-k[1] + std::sqrt(result.D)) / 2) / k[2]);
+            const LinearFactor second = linearFactor(((-k[1] - std::sqrt(result.D)) / 2) / k[2]);
+            result.x2 = first.root;
+            result.x3 = second.root;
+            append(s, first.text);
+            if (result.D > 0)
+                append(s, second.text);
+            else
+                append(s, u"²"_s);
         } else {
             append(s, u"("_s);
-            append(s, veelterm(0, 1, k[1] / k[2], k[0] / k[2]));
+            append(s, polynomialText(0, 1, k[1] / k[2], k[0] / k[2]));
             append(s, u")"_s);
         }
     } else if (k[1] != 0) {
-        double root = -k[0] / k[1];
-        append(s, fac(root));
+        append(s, linearFactor(-k[0] / k[1]).text);
     } else {
         s = numberText(k[0]);
     }
-    return s;
+    result.text = s;
+    return result;
 }
 
 } // namespace cubic

@@ -84,7 +84,7 @@ PenAction asymptotePen(Family k, double d, const CurveSample &sample)
     return PenAction::Line;
 }
 
-DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid, Family k,
+DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid, Family k,
                  const Coefficients &coefficients)
 {
     if (drawFrame(surface, frame, grid) == DrawResult::Failed)

@@ -144,7 +144,7 @@ void Ff::init()
     m_experiment.reset();
     Text8->setText(QString());
     Text7->setText(QString());
-    Picture1->Cls();
+    Picture1->clear();
 }
 
 void Ff::prepareCanvasForResize()
@@ -171,10 +171,10 @@ void Ff::Command1_Click()
     case StartOutcome::Ran:
         Text8->setText(Text8->text() + result.lines);
         Text7->setText(formatPattern(m_experiment.frequency(m_experiment.done()), u"0.00"));
-        Picture1->Cls();
-        teken(*Picture1, m_experiment);
+        Picture1->clear();
+        draw(*Picture1, m_experiment);
         Picture1->setPointerReading([this](double X, double) {
-            return diagramPointText(m_experiment, Picture1->Width(), Picture1->Height(), X);
+            return diagramPointText(m_experiment, Picture1->widthInTwips(), Picture1->heightInTwips(), X);
         });
         break;
     case StartOutcome::NotIncreased:

@@ -31,41 +31,41 @@ struct PlotBox
 
 } // namespace
 
-void teken(DrawingSurface &surface, const Experiment &experiment, const QLocale &locale)
+void draw(DrawingSurface &surface, const Experiment &experiment, const QLocale &locale)
 {
     const int N = experiment.done();
-    const PlotBox box(surface.Width(), surface.Height());
+    const PlotBox box(surface.widthInTwips(), surface.heightInTwips());
     const auto [Hh, Ww, x0, y0, boxWidth, boxHeight] = box;
 
-    surface.Line(300, y0, Ww, y0);
-    surface.Line(300, 0, 300, y0);
+    surface.line(300, y0, Ww, y0);
+    surface.line(300, 0, 300, y0);
 
-    surface.FontSize(8);
+    surface.setFontSize(8);
     for (int i = 0; i <= 10; ++i) {
         // A tenth of a whole number of tests is always a number with a number text.
         const QString label = numberText(double(i) * N / 10).value_or(QString());
-        surface.CurrentX(x0 - 30 + i * boxWidth / 10 - surface.TextWidth(label) / 2);
-        surface.CurrentY(Hh - 200);
-        surface.Print(label);
+        surface.setCurrentX(x0 - 30 + i * boxWidth / 10 - surface.textWidth(label) / 2);
+        surface.setCurrentY(Hh - 200);
+        surface.printText(label);
     }
     // p grows by adding 0.1, so its twelfth and last value is just below 1.1.
     for (double p = 0; p <= 1.1; p += 0.1) {
-        surface.CurrentX(20);
-        surface.CurrentY(y0 - 100 - p * boxHeight);
-        surface.Print(formatPattern(p, u"0.0", locale));
+        surface.setCurrentX(20);
+        surface.setCurrentY(y0 - 100 - p * boxHeight);
+        surface.printText(formatPattern(p, u"0.0", locale));
     }
 
     const double d = boxHeight / 40;
     for (int i = 1; i <= 10; ++i) {
         const double x = x0 + i * boxWidth / 10;
         for (int m = 0; m < dashesPerLine; ++m)
-            surface.Line(x, y0 - 2 * m * d, x, y0 - (2 * m + 1) * d);
+            surface.line(x, y0 - 2 * m * d, x, y0 - (2 * m + 1) * d);
     }
     const double e = boxWidth / 40;
     for (int i = 1; i <= 10; ++i) {
         const double y = y0 - i * boxHeight / 10;
         for (int m = 0; m < dashesPerLine; ++m)
-            surface.Line(x0 + 2 * m * e, y, x0 + (2 * m + 1) * e, y);
+            surface.line(x0 + 2 * m * e, y, x0 + (2 * m + 1) * e, y);
     }
 
     double previousX = 0;
@@ -74,7 +74,7 @@ void teken(DrawingSurface &surface, const Experiment &experiment, const QLocale 
         const double x = x0 + j * boxWidth / N;
         const double y = y0 - experiment.frequency(j) * boxHeight;
         if (j >= 2)
-            surface.Line(previousX, previousY, x, y);
+            surface.line(previousX, previousY, x, y);
         previousX = x;
         previousY = y;
     }

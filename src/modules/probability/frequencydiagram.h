@@ -13,7 +13,7 @@ class Experiment;
 // the axes; labels for every tenth of the tests done along the bottom and for the relative
 // frequencies 0.0 to 1.1 up the left; a dashed grid of ten by ten; and the relative frequency
 // after each test, joined test by test from the first. Never clears the surface.
-void teken(DrawingSurface &surface, const Experiment &experiment,
+void draw(DrawingSurface &surface, const Experiment &experiment,
            const QLocale &locale = QLocale::system());
 
 // What the diagram shows under a point of a surface of the given size: the test whose column is

@@ -153,7 +153,7 @@ void Fd::Command1_Click()
     if (!wijzigen())
         return;
     Text7->setText(QString());
-    reportFailure(teken(*Picture1, m_scale->canvasFrame(), m_scale->gridTicked(), prescription(),
+    reportFailure(draw(*Picture1, m_scale->canvasFrame(), m_scale->gridTicked(), prescription(),
                         coefficients()),
                   failureMessage);
 }
@@ -162,7 +162,7 @@ void Fd::Command2_Click()
 {
     Text7->setText(QString());
     init();
-    Picture1->Cls();
+    Picture1->clear();
 }
 
 void Fd::Command4_Click()
@@ -180,7 +180,7 @@ void Fd::Command5_Click()
     const ValueTable table = valueTable(prescription(), coefficients());
     QString rows;
     for (const TablePoint &point : table.points)
-        rows += lijn(point.x, point.y);
+        rows += tableRow(point.x, point.y);
     Text7->setText(rows);
     if (table.failed)
         m_context.prompts.message(this, failureMessage);
@@ -195,7 +195,7 @@ void Fd::prt_Click()
     printGraph(
         1, m_scale->scale(),
         [=](DrawingSurface &surface, const FrameMapping &frame) {
-            return teken(surface, frame, grid, k, values);
+            return draw(surface, frame, grid, k, values);
         },
         failureMessage);
 }

@@ -94,12 +94,12 @@ double discriminant(const QuadraticCoefficients &coefficients)
     return coefficients.b * coefficients.b - (4 * coefficients.a) * coefficients.c;
 }
 
-StandardForm verander_b_c(double a, double p, double q)
+StandardForm toStandardForm(double a, double p, double q)
 {
     return {(-2 * a) * p, q + (a * p) * p};
 }
 
-VertexForm verander_p_q(double a, double b, double c)
+VertexForm toVertexForm(double a, double b, double c)
 {
     const double D = discriminant({.a = a, .b = b, .c = c});
     return {((-b) / 2) / a, ((-D) / 4) / a};
@@ -110,7 +110,7 @@ std::optional<CoefficientTexts> keepFormsInLine(CoefficientTexts texts, bool abc
 {
     if (pqEdited) {
         const StandardForm form =
-            verander_b_c(readNumber(texts.a), readNumber(texts.p), readNumber(texts.q));
+            toStandardForm(readNumber(texts.a), readNumber(texts.p), readNumber(texts.q));
         const std::optional<QString> b = numberText(form.b);
         const std::optional<QString> c = numberText(form.c);
         if (!b || !c)
@@ -122,7 +122,7 @@ std::optional<CoefficientTexts> keepFormsInLine(CoefficientTexts texts, bool abc
     if (abcEdited) {
         texts.a = nonZeroCoefficientText(texts.a);
         const VertexForm form =
-            verander_p_q(readNumber(texts.a), readNumber(texts.b), readNumber(texts.c));
+            toVertexForm(readNumber(texts.a), readNumber(texts.b), readNumber(texts.c));
         const std::optional<QString> p = numberText(form.p);
         const std::optional<QString> q = numberText(form.q);
         if (!p || !q)
@@ -140,7 +140,7 @@ QString nonZeroCoefficientText(QStringView aText)
     return aText.toString();
 }
 
-QString lijn(double xd, double yd, const QLocale &locale)
+QString tableRow(double xd, double yd, const QLocale &locale)
 {
     const QChar sign = yd > 0 ? u'+' : yd < 0 ? u'-' : u'0';
     return paddedNumber(xd, locale) + QString(4, u' ') + paddedNumber(yd, locale) +
@@ -212,7 +212,7 @@ ValueTable valueTable(Prescription k, const QuadraticCoefficients &coefficients)
     return table;
 }
 
-DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid, Prescription k,
+DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid, Prescription k,
                  const QuadraticCoefficients &coefficients)
 {
     return drawGraph(surface, frame, grid, [&](double x) { return f(k, coefficients, x); });

@@ -47,7 +47,7 @@ struct StandardForm
     double b;
     double c;
 };
-StandardForm verander_b_c(double a, double p, double q);
+StandardForm toStandardForm(double a, double p, double q);
 
 // The vertex form's p and q from the standard form a, b, c (a must not be zero).
 struct VertexForm
@@ -55,7 +55,7 @@ struct VertexForm
     double p;
     double q;
 };
-VertexForm verander_p_q(double a, double b, double c);
+VertexForm toVertexForm(double a, double b, double c);
 
 // The text that the box of a holds before the vertex form is derived from it: a text that reads
 // as zero ("0", "0.0", "00", an empty box) becomes "0.01", so that no division by zero happens;
@@ -85,7 +85,7 @@ std::optional<CoefficientTexts> keepFormsInLine(CoefficientTexts texts, bool abc
 // One row of the table of values: 43 characters and CR LF. Both numbers are formatted
 // "###0.000" with the locale's decimal separator and padded on the left to 11 characters (a
 // longer number is written unpadded), then the sign of yd: "+", "-" or "0".
-QString lijn(double xd, double yd, const QLocale &locale = QLocale::system());
+QString tableRow(double xd, double yd, const QLocale &locale = QLocale::system());
 
 // The points of the table of values and sign table of prescription k, in the order they are
 // written: the eleven whole numbers from Int(p − 5), with the zeros and the vertex inserted
@@ -104,7 +104,7 @@ ValueTable valueTable(Prescription k, const QuadraticCoefficients &coefficients)
 
 // Draws the coordinate frame and the parabola of prescription k through the frame mapping (the
 // canvas's or a printed page's) by the standard sampling. Never clears the surface.
-DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid, Prescription k,
+DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid, Prescription k,
                  const QuadraticCoefficients &coefficients);
 
 } // namespace quadratic

@@ -85,13 +85,13 @@ fb::Graph Fb::graph() const
 
 void Fb::Command1_Click()
 {
-    reportFailure(fb::teken(*Picture1, m_scale->canvasFrame(), m_scale->gridTicked(), graph()),
+    reportFailure(fb::draw(*Picture1, m_scale->canvasFrame(), m_scale->gridTicked(), graph()),
                   failureMessage);
 }
 
 void Fb::Command2_Click()
 {
-    Picture1->Cls();
+    Picture1->clear();
 }
 
 void Fb::prt_Click()
@@ -101,7 +101,7 @@ void Fb::prt_Click()
     printGraph(
         pageMagnification, m_scale->scale(),
         [=](DrawingSurface &surface, const FrameMapping &frame) {
-            return fb::teken(surface, frame, grid, plotted);
+            return fb::draw(surface, frame, grid, plotted);
         },
         failureMessage);
 }

@@ -108,13 +108,13 @@ fc::Graph Fc::graph() const
 
 void Fc::Command1_Click()
 {
-    reportFailure(fc::teken(*Picture1, m_scale->canvasFrame(), m_scale->gridTicked(), graph()),
+    reportFailure(fc::draw(*Picture1, m_scale->canvasFrame(), m_scale->gridTicked(), graph()),
                   failureMessage);
 }
 
 void Fc::Command2_Click()
 {
-    Picture1->Cls();
+    Picture1->clear();
 }
 
 // A page is sampled every 10 twips whatever the base function, with the standard pen rule.

@@ -37,7 +37,7 @@ double y(const Graph &graph, double x)
     return notComputable;
 }
 
-DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid, const Graph &graph)
+DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid, const Graph &graph)
 {
     return drawGraph(surface, frame, grid, [&graph](double x) { return y(graph, x); });
 }

@@ -40,6 +40,6 @@ double y(const Graph &graph, double x);
 
 // Draws the coordinate frame and the transformed graph by the standard sampling, on the canvas
 // or on a printed page alike. Never clears the surface.
-DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid, const Graph &graph);
+DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid, const Graph &graph);
 
 } // namespace transformations::fb

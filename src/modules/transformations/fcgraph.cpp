@@ -44,7 +44,7 @@ double sampleStep(BaseFunction base)
     return base == BaseFunction::SquareRoot ? 10 : 25;
 }
 
-DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid, const Graph &graph)
+DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid, const Graph &graph)
 {
     if (drawFrame(surface, frame, grid) == DrawResult::Failed)
         return DrawResult::Failed;

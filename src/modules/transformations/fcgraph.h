@@ -54,7 +54,7 @@ double sampleStep(BaseFunction base);
 // every sampleStep twips, and the square root set as single points wherever x - a is less than
 // one step (in world units), so that its start is not joined to the points on the axis before
 // it. Never clears the surface.
-DrawResult teken(DrawingSurface &surface, const FrameMapping &frame, bool grid, const Graph &graph);
+DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid, const Graph &graph);
 
 // Draws the coordinate frame and the transformed graph as a printed page has them: a sample
 // every 10 twips, joined by the standard pen rule.
