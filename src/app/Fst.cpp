@@ -2,12 +2,12 @@
 
 #include "app/Help.h"
 #include "app/application.h"
-#include "app/controls.h"
 #include "app/installeddata.h"
 #include "app/moduleregistry.h"
-#include "app/modulewindow.h"
-#include "app/prompts.h"
 #include "core/textfile.h"
+#include "kit/controls.h"
+#include "kit/modulewindow.h"
+#include "kit/prompts.h"
 #include "tasks/editor.h"
 
 #include <QCloseEvent>

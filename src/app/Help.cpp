@@ -1,7 +1,7 @@
 #include "app/Help.h"
 
-#include "app/controls.h"
-#include "app/multilinetextbox.h"
+#include "kit/controls.h"
+#include "kit/multilinetextbox.h"
 
 #include <QCloseEvent>
 #include <QPushButton>

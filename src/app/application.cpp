@@ -3,7 +3,7 @@
 #include "app/Fst.h"
 #include "app/Help.h"
 #include "app/interfacefont.h"
-#include "app/modulewindow.h"
+#include "kit/modulewindow.h"
 #include "tasks/editor.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/modulecontext.h"
 #include "app/moduleregistry.h"
+#include "kit/modulecontext.h"
 #include "modules/conics/figurestore.h"
 
 #include <QString>

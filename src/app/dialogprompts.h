@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/prompts.h"
+#include "kit/prompts.h"
 
 // The prompts as the user sees them: QMessageBox, QInputDialog and the platform's print dialog.
 class DialogPrompts : public Prompts

@@ -1,14 +1,13 @@
 #include "app/moduleregistry.h"
 
-#include "app/placeholderwindow.h"
-#include "modules/conics/Fg.h"
-#include "modules/conics/Fh.h"
-#include "modules/functions/Fa.h"
-#include "modules/functions/Fe.h"
-#include "modules/probability/Ff.h"
-#include "modules/quadratic/Fd.h"
-#include "modules/transformations/Fb.h"
-#include "modules/transformations/Fc.h"
+#include "modules/conics/circlewindow.h"
+#include "modules/conics/parabolawindow.h"
+#include "modules/functions/cubicwindow.h"
+#include "modules/functions/familieswindow.h"
+#include "modules/probability/probabilitywindow.h"
+#include "modules/quadratic/quadraticwindow.h"
+#include "modules/transformations/fourparameterwindow.h"
+#include "modules/transformations/oneparameterwindow.h"
 
 namespace {
 
@@ -27,42 +26,42 @@ const std::array<ModuleEntry, moduleCount> &moduleRegistry()
          QStringLiteral("Fd"),
          QStringLiteral("The quadratic  function"),
          {9840, 6765, 6135},
-         build<Fd>},
+         build<QuadraticWindow>},
         {QStringLiteral("Transformations (1)"),
          QStringLiteral("Fb"),
          QStringLiteral("Transformations (1)"),
          {8280, 6765, 6135},
-         build<Fb>},
+         build<OneParameterTransformationWindow>},
         {QStringLiteral("Transformations (2)"),
          QStringLiteral("Fc"),
          QStringLiteral("Transformations (2)"),
          {8640, 6735, 6135},
-         build<Fc>},
+         build<FourParameterTransformationWindow>},
         {QStringLiteral("Lines and parabolas"),
          QStringLiteral("Fg"),
          QStringLiteral("Lines and parabolas"),
          {9100, 6730, 6135},
-         build<Fg>},
+         build<ParabolaWindow>},
         {QStringLiteral("Lines en circles"),
          QStringLiteral("Fh"),
          QStringLiteral("Lines and circles"),
          {8985, 6765, 6135},
-         build<Fh>},
+         build<CircleWindow>},
         {QStringLiteral("Graphics of functions"),
          QStringLiteral("Fe"),
          QStringLiteral("Graphics of functions"),
          {8160, 6735, 6135},
-         build<Fe>},
+         build<FunctionFamiliesWindow>},
         {QStringLiteral("Functions  of 3rd degree"),
          QStringLiteral("Fa"),
          QStringLiteral("Functions of the third degree"),
          {9585, 6720, 6135},
-         build<Fa>},
+         build<CubicWindow>},
         {QStringLiteral("Experiments of probability"),
          QStringLiteral("Ff"),
          QStringLiteral("Experiments of probability"),
          {9480, 6765, 6015},
-         build<Ff>},
+         build<ProbabilityWindow>},
     }};
     return entries;
 }

@@ -26,19 +26,26 @@ class ScaleControls : public QObject
     Q_OBJECT
 
 public:
-    ScaleControls(GraphCanvas *canvas, ScaleRule rule, QLineEdit *Text1, QScrollBar *VScroll1,
-                  QCheckBox *Check1);
+    ScaleControls(GraphCanvas *canvas, ScaleRule rule, QLineEdit *box, QScrollBar *slider,
+                  QCheckBox *grid);
+
+    // Sets the slider's range to 1 .. maximum, moves it to a position and unticks the grid. A
+    // slider that moves writes its scale into the box and clears the canvas; one that already
+    // stood there leaves a typed scale as it is.
+    void reset(int maximum, int position);
+    // Writes a scale into the box, as typing it would.
+    void setScale(int scale);
 
     // The scale and the grid as the next drawing reads them.
     double scale() const;
     bool gridTicked() const;
 
-    // The canvas's coordinate frame at the scale in the box, for a drawing on the canvas; from
-    // then on the pointer resting on the canvas reads its coordinates in this frame.
+    // The canvas's coordinate frame at the scale in the box.
     WorldFrame canvasFrame() const;
 
 private:
-    void VScroll1_Change();
+    void showScaleOfSlider();
+    int scaleAt(int position) const;
 
     GraphCanvas *m_canvas;
     ScaleRule m_rule;

@@ -2,17 +2,17 @@
 
 #include "modules/conics/conicswindow.h"
 
-// Lines and parabolas: two figures, each a line or the parabola y = ax² + bx + c.
-class Fg : public ConicsWindow
+// Lines and circles: two figures, each a line or the circle x² + y² + 2ax + 2by + c = 0.
+class CircleWindow : public ConicsWindow
 {
     Q_OBJECT
 
 public:
-    Fg(ModuleContext &context, const ModuleEntry &entry);
+    CircleWindow(ModuleContext &context, const ModuleEntry &entry);
 
 private:
     std::optional<conics::FigureRows> storeFigure(conics::FigureNumber k,
                                                   const conics::Figure &boxes) override;
     std::optional<QString> intersectionText() override;
-    void Command1_Click() override;
+    DrawResult draw(DrawingSurface &surface, const FrameMapping &frame) override;
 };

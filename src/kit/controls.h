@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/placement.h"
+#include "kit/placement.h"
 
 #include <QString>
 

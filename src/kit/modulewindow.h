@@ -1,21 +1,19 @@
 #pragma once
 
-#include "app/modulecontext.h"
 #include "canvas/drawresult.h"
 #include "canvas/resizerule.h"
+#include "kit/modulecontext.h"
+#include "kit/placement.h"
 
 #include <QWidget>
 
-#include <functional>
-
-class DrawingSurface;
-class FrameMapping;
 class GraphCanvas;
+class QPushButton;
 struct ModuleEntry;
 
-// What every module window shares: the square canvas that follows the window's size, the way
-// back to the start window ("&End" and the close control) and printing through the module's own
-// drawing procedure. Each module places the canvas and adds its own controls.
+// What every module window shares: the square canvas that follows the window's size, its menu to
+// copy or save the graph, and the way back to the start window ("&End" and the close control).
+// Each module places the canvas and adds its own controls.
 class ModuleWindow : public QWidget
 {
     Q_OBJECT
@@ -24,24 +22,20 @@ public:
     ModuleWindow(ModuleContext &context, const ModuleEntry &entry, QWidget *parent = nullptr);
 
     // Hides the window and shows the start window.
-    void End();
+    void returnToStart();
 
     // Saves the canvas's picture as PNG, SVG or PDF by the file's extension; on failure the
     // window says which file could not be written. True when the file was written.
     bool saveGraph(const QString &fileName);
 
 protected:
-    // A module's drawing procedure, on a surface through a coordinate mapping.
-    using Drawing = std::function<DrawResult(DrawingSurface &, const FrameMapping &)>;
+    // The "&End" button, which returns to the start window.
+    QPushButton *addEndButton(QWidget *parent, const char *name, const TwipRect &place);
 
     // Shows the window's message when a drawing stopped on an arithmetic failure.
     void reportFailure(DrawResult result, const QString &message);
 
-    // Prints one page: the drawing at scale s through the page frame of the canvas magnified.
-    // The page is recorded whole first; on a failed point the message is shown and nothing is
-    // printed.
-    void printGraph(double magnification, double s, const Drawing &draw,
-                    const QString &failureMessage);
+    GraphCanvas *canvas() const { return m_canvas; }
 
     // What a resize does to the canvas before it takes its new side: it is cleared.
     virtual void prepareCanvasForResize();
@@ -50,13 +44,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
     ModuleContext &m_context;
-    GraphCanvas *Picture1;
 
 private:
-    void Form_Resize();
+    void fitCanvasToWindow();
     void showCanvasMenu(const QPoint &position);
     void copyGraph();
     void saveGraphAs();
 
+    GraphCanvas *m_canvas;
     DesignSize m_design;
 };

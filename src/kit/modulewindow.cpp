@@ -1,35 +1,42 @@
-#include "app/modulewindow.h"
+#include "kit/modulewindow.h"
 
-#include "app/moduleregistry.h"
-#include "app/placement.h"
-#include "app/prompts.h"
 #include "canvas/graphcanvas.h"
-#include "canvas/recordingsurface.h"
-#include "canvas/worldframe.h"
+#include "canvas/graphpicture.h"
+#include "kit/controls.h"
+#include "kit/moduleentry.h"
+#include "kit/prompts.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QMenu>
+#include <QPushButton>
 
 ModuleWindow::ModuleWindow(ModuleContext &context, const ModuleEntry &entry, QWidget *parent)
-    : QWidget(parent), m_context(context), Picture1(new GraphCanvas(this)), m_design(entry.design)
+    : QWidget(parent), m_context(context), m_canvas(new GraphCanvas(this)), m_design(entry.design)
 {
     setObjectName(entry.windowName);
     setWindowTitle(entry.caption);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setOperationLogging(context.logCanvasOperations);
-    Picture1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Picture1, &QWidget::customContextMenuRequested, this, &ModuleWindow::showCanvasMenu);
+    m_canvas->setObjectName(QStringLiteral("Picture1"));
+    m_canvas->setOperationLogging(context.logCanvasOperations);
+    m_canvas->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_canvas, &QWidget::customContextMenuRequested, this, &ModuleWindow::showCanvasMenu);
     resizeClientInTwips(this, m_design.width - designFrameWidth,
                         m_design.height - designFrameHeight);
 }
 
-void ModuleWindow::End()
+void ModuleWindow::returnToStart()
 {
     hide();
     m_context.showStartWindow();
+}
+
+QPushButton *ModuleWindow::addEndButton(QWidget *parent, const char *name, const TwipRect &place)
+{
+    auto *button = add<QPushButton>(parent, name, place, QStringLiteral("&End"));
+    connect(button, &QPushButton::clicked, this, &ModuleWindow::returnToStart);
+    return button;
 }
 
 bool ModuleWindow::saveGraph(const QString &fileName)
@@ -39,7 +46,7 @@ bool ModuleWindow::saveGraph(const QString &fileName)
             this, QStringLiteral("The file %1 is not a PNG, SVG or PDF file.").arg(fileName));
         return false;
     }
-    if (!saveGraphPicture(Picture1->picture(), fileName)) {
+    if (!saveGraphPicture(m_canvas->picture(), fileName)) {
         m_context.prompts.message(this,
                                   QStringLiteral("The file %1 cannot be written.").arg(fileName));
         return false;
@@ -52,13 +59,13 @@ void ModuleWindow::showCanvasMenu(const QPoint &position)
     QMenu menu(this);
     menu.addAction(QStringLiteral("Copy graph"), this, &ModuleWindow::copyGraph);
     menu.addAction(QStringLiteral("Save graph as…"), this, &ModuleWindow::saveGraphAs);
-    menu.exec(Picture1->mapToGlobal(position));
+    menu.exec(m_canvas->mapToGlobal(position));
 }
 
 // The clipboard gets the picture at twice the screen's pixel density, sharp in a worksheet.
 void ModuleWindow::copyGraph()
 {
-    QApplication::clipboard()->setImage(graphImage(Picture1->picture(), 2 * devicePixelRatioF()));
+    QApplication::clipboard()->setImage(graphImage(m_canvas->picture(), 2 * devicePixelRatioF()));
 }
 
 void ModuleWindow::saveGraphAs()
@@ -76,38 +83,26 @@ void ModuleWindow::reportFailure(DrawResult result, const QString &message)
         m_context.prompts.message(this, message);
 }
 
-void ModuleWindow::printGraph(double magnification, double s, const Drawing &draw,
-                              const QString &failureMessage)
-{
-    const PageFrame frame(Picture1->widthInTwips(), Picture1->heightInTwips(), magnification, s);
-    RecordingSurface page(float(frame.W + 10), float(frame.H + 10));
-    if (draw(page, frame) == DrawResult::Failed) {
-        m_context.prompts.message(this, failureMessage);
-        return;
-    }
-    m_context.prompts.print(this, {page.log()});
-}
-
 void ModuleWindow::prepareCanvasForResize()
 {
-    Picture1->clear();
+    m_canvas->clear();
 }
 
 void ModuleWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    fitCanvasToWindow();
 }
 
 void ModuleWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    End();
+    returnToStart();
 }
 
-void ModuleWindow::Form_Resize()
+void ModuleWindow::fitCanvasToWindow()
 {
     prepareCanvasForResize();
     const QSizeF outer = outerSizeInTwips(this, m_design);
-    Picture1->setSide(canvasSideFor(outer.width(), outer.height(), m_design));
+    m_canvas->setSide(canvasSideFor(outer.width(), outer.height(), m_design));
 }

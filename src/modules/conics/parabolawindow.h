@@ -2,17 +2,18 @@
 
 #include "modules/conics/conicswindow.h"
 
-// Lines and circles: two figures, each a line or the circle x² + y² + 2ax + 2by + c = 0.
-class Fh : public ConicsWindow
+// Lines and parabolas: two figures, each a line or the parabola y = ax² + bx + c.
+class ParabolaWindow : public ConicsWindow
 {
     Q_OBJECT
 
 public:
-    Fh(ModuleContext &context, const ModuleEntry &entry);
+    ParabolaWindow(ModuleContext &context, const ModuleEntry &entry);
 
 private:
     std::optional<conics::FigureRows> storeFigure(conics::FigureNumber k,
                                                   const conics::Figure &boxes) override;
     std::optional<QString> intersectionText() override;
-    void Command1_Click() override;
+    DrawResult draw(DrawingSurface &surface, const FrameMapping &frame) override;
+    DrawResult plot() override;
 };

@@ -1,4 +1,4 @@
-#include "app/multilinetextbox.h"
+#include "kit/multilinetextbox.h"
 
 MultiLineTextBox::MultiLineTextBox(QWidget *parent) : QPlainTextEdit(parent)
 {

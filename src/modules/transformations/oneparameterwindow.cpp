@@ -1,0 +1,62 @@
+#include "modules/transformations/oneparameterwindow.h"
+
+#include "kit/controls.h"
+#include "modules/transformations/fbgraph.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+
+#include <algorithm>
+
+using namespace transformations;
+
+namespace {
+
+const CoefficientLayout parameterK{"Text5",  {240, 240, 375, 375}, "VScroll5", {600, 240, 255, 375},
+                                   "Label3", {960, 240, 135, 255}, "k"};
+
+const ScaleLayout scaleLayout{
+    {240, 720, 375, 375},  {600, 720, 255, 375}, "Label4", {960, 720, 495, 255}, "Scale",
+    {240, 1200, 1095, 255}};
+
+// A printed page is the canvas magnified by half as much again.
+constexpr double pageMagnification = 1.5;
+
+} // namespace
+
+OneParameterTransformationWindow::OneParameterTransformationWindow(ModuleContext &context,
+                                                                   const ModuleEntry &entry)
+    : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, QStringLiteral("Error"))
+{
+    add<QLabel>(this, "Label1", {120, 0, 1575, 255}, QStringLiteral("Prescription"));
+    m_baseFunctions = add<QListWidget>(this, "List1", {120, 240, 1575, 1035});
+    add<QLabel>(this, "Label2", {120, 1320, 1335, 255}, QStringLiteral("Transformations"));
+    m_transformations = add<QListWidget>(this, "List2", {120, 1560, 1575, 1035});
+
+    auto *settings = add<QGroupBox>(this, "Frame1", {120, 2520, 1575, 1575});
+    m_k = addCoefficient(settings, parameterK);
+    addScalePart(settings, scaleLayout);
+
+    auto *buttons = add<QGroupBox>(this, "Frame2", {120, 4200, 1575, 1215});
+    addPlotButton(buttons, "Command1", {120, 240, 615, 375});
+    addNewButton(buttons, "Command2", {840, 240, 615, 375});
+    addPrintButton(buttons, "Prt", {120, 720, 615, 375}, pageMagnification);
+    addEndButton(buttons, "Command3", {840, 720, 615, 375});
+    finishLayout({1920, 120, 6135, 6135});
+
+    m_baseFunctions->addItems(baseFunctionEntries());
+    m_transformations->addItems(fb::transformationEntries());
+    m_baseFunctions->setCurrentRow(0);
+    m_transformations->setCurrentRow(0);
+    scale().reset(9, 1);
+}
+
+DrawResult OneParameterTransformationWindow::draw(DrawingSurface &surface,
+                                                  const FrameMapping &frame)
+{
+    const fb::Graph graph{BaseFunction(std::max(0, m_baseFunctions->currentRow())),
+                          fb::Transformation(std::max(0, m_transformations->currentRow())),
+                          m_k.value()};
+    return fb::draw(surface, frame, gridTicked(), graph);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "kit/graphwindow.h"
+
+class QListWidget;
+
+// Transformations (1): a base function under a transformation with one parameter k. Plots
+// accumulate on the canvas until "&New" clears it.
+class OneParameterTransformationWindow : public GraphWindow
+{
+    Q_OBJECT
+
+public:
+    OneParameterTransformationWindow(ModuleContext &context, const ModuleEntry &entry);
+
+private:
+    DrawResult draw(DrawingSurface &surface, const FrameMapping &frame) override;
+
+    QListWidget *m_baseFunctions;
+    QListWidget *m_transformations;
+    CoefficientControls m_k;
+};
