@@ -3,8 +3,8 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/quillor-plot-memory
 #include "app/application.h"
 #include "app/dialogprompts.h"
-#include "app/modulewindow.h"
 #include "core/randomsource.h"
+#include "kit/modulewindow.h"
 
 #include <QApplication>
 #include <QFile>

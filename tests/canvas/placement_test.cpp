@@ -1,4 +1,4 @@
-#include "app/placement.h"
+#include "kit/placement.h"
 
 #include <QWidget>
 

@@ -9,7 +9,7 @@
 #include "testsupport.h"
 
 #include "app/application.h"
-#include "app/multilinetextbox.h"
+#include "kit/multilinetextbox.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,10 +9,10 @@
 #include "windowlookup.h"
 
 #include "app/application.h"
-#include "app/modulewindow.h"
-#include "app/multilinetextbox.h"
 #include "canvas/graphcanvas.h"
 #include "canvas/twips.h"
+#include "kit/modulewindow.h"
+#include "kit/multilinetextbox.h"
 #include "tasks/directorylistbox.h"
 #include "tasks/filelistbox.h"
 

@@ -13,8 +13,8 @@
 
 #include "app/application.h"
 #include "app/moduleregistry.h"
-#include "app/multilinetextbox.h"
 #include "canvas/graphcanvas.h"
+#include "kit/multilinetextbox.h"
 #include "tasks/directorylistbox.h"
 #include "tasks/taskfilename.h"
 

@@ -1,7 +1,7 @@
 #include "useractions.h"
 
-#include "app/placement.h"
 #include "canvas/resizerule.h"
+#include "kit/placement.h"
 
 #include <QApplication>
 #include <QKeySequence>

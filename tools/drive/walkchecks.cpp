@@ -2,8 +2,8 @@
 
 #include "textformat.h"
 
-#include "app/multilinetextbox.h"
 #include "canvas/operationlog.h"
+#include "kit/multilinetextbox.h"
 #include "tasks/taskfilename.h"
 
 #include <QDateTime>

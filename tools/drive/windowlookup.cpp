@@ -3,8 +3,8 @@
 #include "scripterror.h"
 
 #include "app/application.h"
-#include "app/multilinetextbox.h"
 #include "canvas/graphcanvas.h"
+#include "kit/multilinetextbox.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
