@@ -48,7 +48,7 @@ quillor_build() {
     shift
     if [ ! -f "$root/build/CMakeCache.txt" ]; then
         cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-            -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+            -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DQUILLOR_WERROR="${QUILLOR_WERROR:-OFF}" >/dev/null
     fi
     cmake --build "$root/build" -j "$(nproc)" "$@"
 }

@@ -2,6 +2,7 @@
 
 #include "app/Help.h"
 #include "app/application.h"
+#include "app/version.h"
 #include "app/installeddata.h"
 #include "app/moduleregistry.h"
 #include "core/textfile.h"
@@ -77,7 +78,7 @@ void Fst::closeEvent(QCloseEvent *event)
 void Fst::Form_Click()
 {
     const QString crlf = QStringLiteral("\r\n");
-    const QString text = QStringLiteral("Version 2.6") + QString(7, QLatin1Char(' ')) +
+    const QString text = QStringLiteral("Version ") + QString::fromLatin1(quillorVersion) + QString(7, QLatin1Char(' ')) +
                          QStringLiteral("Made by the Quillor developers") + crlf +
                          QStringLiteral("The Quillor project") + crlf +
                          QStringLiteral("Found at: the Quillor repository, with its README") +

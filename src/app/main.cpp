@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/dialogprompts.h"
+#include "app/version.h"
 #include "core/randomsource.h"
 
 #include <QApplication>
@@ -41,7 +42,7 @@ std::optional<int> answerInformationRequest(int argc, char **argv)
             return 0;
         }
         if (argument == "--version" || argument == "-v") {
-            std::printf("quillor %s\n", QUILLOR_VERSION);
+            std::printf("quillor %s\n", quillorVersion);
             return 0;
         }
     }
