@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/compactdrawing.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPalette>
@@ -7,14 +9,13 @@
 
 #include <optional>
 
-class CompactDrawing;
-
 // A canvas's picture as it leaves the program: copied as an image, or saved as a file whose size
-// in twips is its size on paper (1440 twips to the inch).
+// in twips is its size on paper (1440 twips to the inch). It holds its own copy of the drawing,
+// so it stays whole whatever the canvas draws next.
 struct GraphPicture
 {
-    const CompactDrawing &drawing; // what was drawn since the canvas was last cleared
-    float side;                    // the canvas's side in twips
+    CompactDrawing drawing; // what was drawn since the canvas was last cleared
+    float side;             // the canvas's side in twips
     QColor background;
     QPalette palette; // maps the pen's colour roles to shades
 };
