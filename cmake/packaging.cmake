@@ -19,21 +19,39 @@ file(RELATIVE_PATH quillor_data_from_bindir ${CMAKE_INSTALL_FULL_BINDIR}
 set_source_files_properties(src/app/installeddata.cpp PROPERTIES
   COMPILE_DEFINITIONS "QUILLOR_DATA_FROM_BINDIR=\"${quillor_data_from_bindir}\"")
 
-# The manual page carries the version and is installed compressed, as Debian wants it.
+# quillor_compressed(FILE): FILE.gz in the build tree, compressed as Debian wants documentation:
+# gzip -9 with no name or time stamp inside, so that the same text gives the same bytes.
+function(quillor_compressed file)
+  get_filename_component(name ${file} NAME)
+  add_custom_command(OUTPUT ${name}.gz
+    COMMAND gzip -9 --no-name --stdout ${file} > ${name}.gz
+    DEPENDS ${file}
+    COMMENT "Compressing ${name}")
+  add_custom_target(quillor_${name}_gz ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+endfunction()
+
+# The manual page carries the version.
 configure_file(data/quillor.1.in quillor.1 @ONLY)
-add_custom_command(OUTPUT quillor.1.gz
-  COMMAND gzip -9 --no-name --stdout quillor.1 > quillor.1.gz
-  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/quillor.1
-  COMMENT "Compressing the manual page")
-add_custom_target(quillor_manual ALL DEPENDS quillor.1.gz)
+quillor_compressed(${CMAKE_CURRENT_BINARY_DIR}/quillor.1)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/quillor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Every Debian package holds its copyright and its changelog in its documentation folder: the
+# copyright in Debian's machine-readable format, and CHANGELOG, which is kept in Debian's
+# changelog format.
+set(quillor_docdir ${CMAKE_INSTALL_DATADIR}/doc/quillor)
+install(FILES data/copyright DESTINATION ${quillor_docdir})
+quillor_compressed(${PROJECT_SOURCE_DIR}/CHANGELOG)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/CHANGELOG.gz DESTINATION ${quillor_docdir}
+        RENAME changelog.gz)
 
 # `cpack -G DEB` in the build tree makes the Debian package. dpkg-shlibdeps finds the libraries
 # the program links; the rest it needs at run time is named here: the platform plugins that
 # open its windows and the font its captions are measured for.
 set(CPACK_PACKAGE_NAME quillor)
 set(CPACK_PACKAGE_VENDOR "The Quillor developers")
-set(CPACK_PACKAGE_CONTACT "The Quillor developers")
+# example.org is a placeholder that reaches nobody: the real address replaces it, here and in
+# CHANGELOG and data/copyright, before the package is published.
+set(CPACK_PACKAGE_CONTACT "The Quillor developers <quillor@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mathematics for secondary-school pupils and their teachers")
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "Quillor lets pupils study functions and chance by moving sliders and looking"
