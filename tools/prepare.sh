@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Shared by ./run and ./test: installs the Debian packages the build needs when they are missing,
 # then configures and builds the tree in build/ (incrementally after the first time).
 

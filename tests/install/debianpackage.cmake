@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Makes the Debian package from the build tree and checks what it holds:
 #   cmake -DCPACK=... -DBUILD=... -DVERSION=... -DWORK=... -DCHANGELOG=... -DMETAINFO=...
 #         -P debianpackage.cmake
