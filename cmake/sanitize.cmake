@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Included when QUILLOR_SANITIZE is on: every target of the tree, the programs and the tests alike,
 # is compiled and linked with AddressSanitizer and UndefinedBehaviorSanitizer. Undefined behaviour
 # stops the program as a memory fault does, so a test that meets either fails.

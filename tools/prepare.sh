@@ -1,11 +1,14 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Shared by ./run and ./test: installs the Debian packages the build needs when they are missing,
 # then configures and builds the tree in build/ (incrementally after the first time).
 
 QUILLOR_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
     fonts-liberation2 poppler-utils)
-# For the tests of the installation: the Debian package, the metainfo, the desktop entry and the
-# manual page.
-QUILLOR_PACKAGES+=(dpkg-dev file appstream desktop-file-utils groff-base)
+# For the tests of the installation: the Debian package and Debian's checker of it, the metainfo,
+# the desktop entry and the manual page.
+QUILLOR_PACKAGES+=(dpkg-dev file lintian appstream desktop-file-utils groff-base)
 # For the fuzz targets (fuzz/): clang with libFuzzer and the sanitizers.
 QUILLOR_PACKAGES+=(clang libclang-rt-14-dev)
 # Rebuilds of a fresh clone reuse what an earlier build of the same sources compiled.

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Checks the program's own command line: cmake -DQUILLOR=... -DVERSION=... -P commandline.cmake
 cmake_minimum_required(VERSION 3.25)
 

@@ -1,5 +1,9 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Makes the Debian package from the build tree and checks what it holds:
-#   cmake -DCPACK=... -DBUILD=... -DVERSION=... -DWORK=... -P debianpackage.cmake
+#   cmake -DCPACK=... -DBUILD=... -DVERSION=... -DWORK=... -DCHANGELOG=... -DMETAINFO=...
+#         -P debianpackage.cmake
 cmake_minimum_required(VERSION 3.25)
 
 # The tools of dpkg-dev that cpack needs; tools/prepare.sh installs them.
@@ -41,6 +45,8 @@ endforeach()
 list(SORT files)
 set(expected
   "-rw-r--r-- root/root ./usr/share/applications/quillor.desktop"
+  "-rw-r--r-- root/root ./usr/share/doc/quillor/changelog.gz"
+  "-rw-r--r-- root/root ./usr/share/doc/quillor/copyright"
   "-rw-r--r-- root/root ./usr/share/icons/hicolor/scalable/apps/quillor.svg"
   "-rw-r--r-- root/root ./usr/share/man/man1/quillor.1.gz"
   "-rw-r--r-- root/root ./usr/share/metainfo/io.github.quillor.quillor.metainfo.xml"
@@ -63,3 +69,16 @@ foreach(dependency libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6
     message(FATAL_ERROR "The package does not depend on ${dependency}: ${depends}")
   endif()
 endforeach()
+
+# The newest entry of the changelog and the newest release in the metainfo are this version;
+# lintian and appstreamcli check the form of each, but compare neither with the package.
+file(STRINGS ${CHANGELOG} newest_entry LIMIT_COUNT 1)
+string(REGEX MATCH "^quillor \\(([^)]*)\\)" newest_entry "${newest_entry}")
+if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
+  message(FATAL_ERROR "CHANGELOG starts with version ${CMAKE_MATCH_1}, not ${VERSION}")
+endif()
+file(READ ${METAINFO} metainfo)
+string(REGEX MATCH "<release version=\"([^\"]*)\"" newest_release "${metainfo}")
+if(NOT CMAKE_MATCH_1 STREQUAL VERSION)
+  message(FATAL_ERROR "The metainfo's newest release is ${CMAKE_MATCH_1}, not ${VERSION}")
+endif()

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Installs the program under a fresh prefix and starts it in a folder that holds neither
 # readme.txt nor pw.txt:
 #   cmake -DBUILD=... -DDRIVE=... -DBINDIR=... -DDATADIR=... -DREADME=... -DSCRIPT=... -DWORK=...
