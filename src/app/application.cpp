@@ -1,10 +1,10 @@
 #include "app/application.h"
 
-#include "app/Fst.h"
-#include "app/Help.h"
+#include "app/informationwindow.h"
 #include "app/interfacefont.h"
+#include "app/startwindow.h"
 #include "kit/modulewindow.h"
-#include "tasks/editor.h"
+#include "tasks/taskwindow.h"
 
 #include <QCoreApplication>
 
@@ -29,7 +29,7 @@ Application::~Application() = default;
 void Application::start()
 {
     applyInterfaceFont();
-    m_start = std::make_unique<Fst>(*this);
+    m_start = std::make_unique<StartWindow>(*this);
     m_start->show();
 }
 
@@ -43,18 +43,36 @@ ModuleWindow *Application::moduleWindow(int index)
     return window.get();
 }
 
-Help *Application::helpWindow()
+QWidget *Application::showModuleWindow(int index)
 {
-    if (!m_help)
-        m_help = std::make_unique<Help>();
-    return m_help.get();
+    ModuleWindow *window = moduleWindow(index);
+    window->show();
+    window->raise();
+    return window;
 }
 
-editor *Application::taskWindow(int startListIndex)
+void Application::hideModuleWindow(int index)
 {
-    if (!m_editor)
-        m_editor = std::make_unique<editor>(*this, startListIndex);
-    return m_editor.get();
+    if (index >= 0 && index < moduleCount && m_modules[std::size_t(index)])
+        m_modules[std::size_t(index)]->hide();
+}
+
+InformationWindow *Application::informationWindow()
+{
+    if (!m_information)
+        m_information = std::make_unique<InformationWindow>();
+    return m_information.get();
+}
+
+TaskWindow *Application::taskWindow(int startListIndex)
+{
+    if (!m_tasks) {
+        QStringList titles;
+        for (const ModuleEntry &entry : moduleRegistry())
+            titles.append(entry.listText);
+        m_tasks = std::make_unique<TaskWindow>(*this, titles, startListIndex);
+    }
+    return m_tasks.get();
 }
 
 QWidget *Application::existingWindow(const QString &name) const
@@ -62,9 +80,9 @@ QWidget *Application::existingWindow(const QString &name) const
     if (name == QLatin1String("Fst"))
         return m_start.get();
     if (name == QLatin1String("Help"))
-        return m_help.get();
+        return m_information.get();
     if (name == QLatin1String("editor"))
-        return m_editor.get();
+        return m_tasks.get();
     for (std::size_t i = 0; i < m_modules.size(); ++i) {
         if (moduleRegistry()[i].windowName == name)
             return m_modules[i].get();

@@ -3,6 +3,7 @@
 #include "app/moduleregistry.h"
 #include "kit/modulecontext.h"
 #include "modules/conics/figurestore.h"
+#include "tasks/taskhost.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,17 +11,17 @@
 #include <array>
 #include <memory>
 
-class Fst;
-class Help;
+class InformationWindow;
 class ModuleWindow;
 class Prompts;
 class QWidget;
 class RandomSource;
-class editor;
+class StartWindow;
+class TaskWindow;
 
 // The running program: it owns every window, creates each on first use and keeps it until the
 // program ends, so hiding and showing a window keeps everything in it.
-class Application
+class Application : public TaskHost
 {
 public:
     // With logCanvasOperations, every canvas keeps a log of what it drew since it was last
@@ -30,7 +31,7 @@ public:
     // The names of the program's windows: the start window, the module windows in the order of
     // their names, the task window and the information window.
     static QStringList windowNames();
-    ~Application();
+    ~Application() override;
 
     // Sets the interface font, then creates and shows the start window, and nothing else.
     void start();
@@ -38,30 +39,33 @@ public:
     // The module window at a list index of the start window, created on first use.
     ModuleWindow *moduleWindow(int index);
 
+    QWidget *showModuleWindow(int index) override;
+    void hideModuleWindow(int index) override;
+
     // The information window, created on first use.
-    Help *helpWindow();
+    InformationWindow *informationWindow();
 
     // The task window, created on first use beside the module at the start window's list index.
-    editor *taskWindow(int startListIndex);
+    TaskWindow *taskWindow(int startListIndex);
 
     // A window by its name (Fst, Fa ... Fh, editor, Help) if it has been created, else nullptr.
     QWidget *existingWindow(const QString &name) const;
 
-    void showStartWindow();
+    void showStartWindow() override;
 
     // Ends the program at once: nothing is asked or saved.
     void end();
     bool hasEnded() const { return m_ended; }
 
-    Prompts &prompts() { return m_prompts; }
+    Prompts &prompts() override { return m_prompts; }
 
 private:
     Prompts &m_prompts;
     conics::FigureStore m_figures;
     ModuleContext m_moduleContext;
-    std::unique_ptr<Fst> m_start;
+    std::unique_ptr<StartWindow> m_start;
     std::array<std::unique_ptr<ModuleWindow>, moduleCount> m_modules;
-    std::unique_ptr<Help> m_help;
-    std::unique_ptr<editor> m_editor;
+    std::unique_ptr<InformationWindow> m_information;
+    std::unique_ptr<TaskWindow> m_tasks;
     bool m_ended = false;
 };

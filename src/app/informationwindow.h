@@ -3,15 +3,14 @@
 #include <QWidget>
 
 class MultiLineTextBox;
-class QPushButton;
 
 // The information window, which shows the program's readme text.
-class Help : public QWidget
+class InformationWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    Help();
+    InformationWindow();
 
     void showText(const QString &text);
 
@@ -19,8 +18,5 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Command1_Click();
-
-    MultiLineTextBox *Text1;
-    QPushButton *Command1;
+    MultiLineTextBox *m_text;
 };

@@ -2,21 +2,21 @@
 
 #include "tasks/taskfile.h"
 
+#include <QPointer>
 #include <QWidget>
 
-class Application;
 class DirectoryListBox;
 class FileListBox;
 class MultiLineTextBox;
-class QGroupBox;
 class QListWidget;
 class QPushButton;
+class TaskHost;
 
 // The task window: a task, its hint and its conclusion for one module, beside that module's
 // window. In pupil mode a task is opened and its hint and conclusion revealed on request; in
 // teacher mode the texts are written and saved as a task file. Choosing another module in its
 // list swaps the module window shown.
-class editor : public QWidget
+class TaskWindow : public QWidget
 {
     Q_OBJECT
 
@@ -27,44 +27,40 @@ public:
         Teacher
     };
 
-    // startListIndex is the module chosen in the start window, the module the task window
-    // stands beside from the start.
-    editor(Application &application, int startListIndex);
+    // The module list holds the titles in the order of the start window's list; startListIndex
+    // is the module chosen there, the module the task window stands beside from the start.
+    TaskWindow(TaskHost &host, const QStringList &moduleTitles, int startListIndex);
 
-    // Shows the mode's buttons: "&Hint" and "&Conclus" for the pupil, "&Save" for the teacher.
-    void setMode(Mode mode);
-
-    // Selects a module in the list as a click on it would, and so runs List1_Click.
-    void selectModule(int index);
+    // Opens the window in a mode beside the module at a list index: the module window is shown
+    // and the module selected in the list, as a click on it would.
+    void open(Mode mode, int moduleIndex);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Form_Load(int startListIndex);
-    void bestandselec();
-    void Dir1_Change();
-    void List1_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-
-    bool teacherMode() const;
+    void setMode(Mode mode);
+    void switchModule();
+    void showTaskFiles();
     void enterDirectory(const QString &path);
+    void listDirectory();
     void reportUnreadableDirectory(const QString &path);
+    void openTask();
+    void save();
+    void end();
     void read(tasks::Reader reader);
     void setBoxes(const tasks::BoxTexts &texts);
     void emptyBoxes();
     bool mayDiscardTexts();
     void message(const QString &text);
-    void placeUnderShownModule();
+    void placeUnderModuleWindow();
 
-    Application &m_application;
+    TaskHost &m_host;
+    Mode m_mode = Mode::Pupil;
     // The list index of the module window this window showed last; -1 for none.
     int m_shownModule = -1;
+    QPointer<QWidget> m_moduleWindow;
     // Whether the teacher changed the texts since they were last opened, saved or emptied.
     bool m_textsEdited = false;
     // Set while the window itself writes the boxes, which is no edit.
@@ -72,18 +68,13 @@ private:
     // Whether the window has been given its first place on the screen.
     bool m_placed = false;
 
-    QPushButton *Command1;
-    QPushButton *Command4;
-    QPushButton *Command2;
-    QPushButton *Command5;
-    QPushButton *Command3;
-    QListWidget *List1;
-    DirectoryListBox *Dir1;
-    FileListBox *File1;
-    QGroupBox *Frame1;
-    MultiLineTextBox *Opgave;
-    QGroupBox *Frame2;
-    MultiLineTextBox *Hint;
-    QGroupBox *Frame3;
-    MultiLineTextBox *Besluit;
+    QPushButton *m_hintButton;
+    QPushButton *m_saveButton;
+    QPushButton *m_conclusionButton;
+    QListWidget *m_modules;
+    DirectoryListBox *m_directories;
+    FileListBox *m_files;
+    MultiLineTextBox *m_taskBox;
+    MultiLineTextBox *m_hintBox;
+    MultiLineTextBox *m_conclusionBox;
 };

@@ -1,0 +1,156 @@
+#include "app/startwindow.h"
+
+#include "app/application.h"
+#include "app/informationwindow.h"
+#include "app/installeddata.h"
+#include "app/moduleregistry.h"
+#include "app/version.h"
+#include "core/textfile.h"
+#include "kit/controls.h"
+#include "kit/prompts.h"
+#include "tasks/taskwindow.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+const QString identityFile = QStringLiteral("pw.txt");
+const QString readmeFile = QStringLiteral("readme.txt");
+
+QString cannotReadMessage(const QString &fileName)
+{
+    return QStringLiteral("The file %1 cannot be read.").arg(fileName);
+}
+
+} // namespace
+
+StartWindow::StartWindow(Application &application) : m_application(application)
+{
+    setObjectName(QStringLiteral("Fst"));
+    setWindowTitle(QStringLiteral("Quillor"));
+    resizeClientInTwips(this, 4290, 1815);
+
+    m_modules = add<QListWidget>(this, "List1", {120, 120, 2415, 1620});
+    auto *selectButton =
+        add<QPushButton>(this, "Command1", {2640, 240, 735, 375}, QStringLiteral("&Select"));
+    auto *infoButton =
+        add<QPushButton>(this, "Command5", {3480, 240, 735, 375}, QStringLiteral("&Info"));
+    auto *taskButton =
+        add<QPushButton>(this, "Command4", {2640, 720, 735, 375}, QStringLiteral("&Task"));
+    auto *endButton =
+        add<QPushButton>(this, "Command2", {3480, 720, 735, 375}, QStringLiteral("&End"));
+    auto *editorButton =
+        add<QPushButton>(this, "Command3", {2640, 1200, 735, 375}, QStringLiteral("&Editor"));
+    orderTabsByLayout(this);
+
+    connect(selectButton, &QPushButton::clicked, this, [this] {
+        if (moduleChosen())
+            showChosenModule();
+    });
+    connect(infoButton, &QPushButton::clicked, this, &StartWindow::showReadme);
+    connect(taskButton, &QPushButton::clicked, this, &StartWindow::openTaskForPupil);
+    connect(endButton, &QPushButton::clicked, this, [this] { m_application.end(); });
+    connect(editorButton, &QPushButton::clicked, this, &StartWindow::openTaskForTeacher);
+
+    for (const ModuleEntry &entry : moduleRegistry())
+        m_modules->addItem(entry.listText);
+    m_modules->setCurrentRow(0);
+    m_modules->setFocus();
+}
+
+// A click on the window's background, not on a control: the left button let go over it.
+void StartWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        showProgramInfo();
+}
+
+void StartWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    m_application.end();
+}
+
+// The version box.
+void StartWindow::showProgramInfo()
+{
+    const QString crlf = QStringLiteral("\r\n");
+    const QString text =
+        QStringLiteral("Version ") + QString::fromLatin1(quillorVersion) +
+        QString(7, QLatin1Char(' ')) + QStringLiteral("Made by the Quillor developers") + crlf +
+        QStringLiteral("The Quillor project") + crlf +
+        QStringLiteral("Found at: the Quillor repository, with its README") + crlf +
+        QStringLiteral("Reached through: the issues of the Quillor repository") + crlf + crlf +
+        QStringLiteral("Commentaar en suggesties welkom");
+    m_application.prompts().message(this, text);
+}
+
+// The list's current row counts only while it is selected: a Ctrl+click can clear the selection
+// and leave the current row behind.
+bool StartWindow::moduleChosen() const
+{
+    const QListWidgetItem *item = m_modules->currentItem();
+    return item && item->isSelected();
+}
+
+void StartWindow::showChosenModule()
+{
+    m_application.showModuleWindow(m_modules->currentRow());
+}
+
+// The pupil's way to a task: the chosen module beside the task window, without the editor's
+// buttons.
+void StartWindow::openTaskForPupil()
+{
+    if (!moduleChosen())
+        return;
+    hide();
+    m_application.taskWindow(m_modules->currentRow())
+        ->open(TaskWindow::Mode::Pupil, m_modules->currentRow());
+}
+
+// The teacher's way, behind the identity kept as the last line of pw.txt.
+void StartWindow::openTaskForTeacher()
+{
+    const QString identity =
+        m_application.prompts().input(this, QStringLiteral("Identity:")).value_or(QString());
+    const std::optional<QStringList> lines = readTextLines(QDir::current().filePath(identityFile));
+    if (!lines) {
+        m_application.prompts().message(this, cannotReadMessage(identityFile));
+        return;
+    }
+    // A file without any line grants nothing.
+    if (lines->isEmpty() || identity != lines->last()) {
+        m_application.prompts().message(this, QStringLiteral("No access"));
+        return;
+    }
+    if (!moduleChosen())
+        return;
+    hide();
+    m_application.taskWindow(m_modules->currentRow())
+        ->open(TaskWindow::Mode::Teacher, m_modules->currentRow());
+}
+
+// The readme of the working directory, else the one installed with the program: started from a
+// desktop menu, the program runs in the home folder.
+void StartWindow::showReadme()
+{
+    const std::optional<QStringList> lines =
+        readTextLines(shippedFilePath(readmeFile, QDir::current(), installedDataDirectory()));
+    if (!lines) {
+        m_application.prompts().message(this, cannotReadMessage(readmeFile));
+        return;
+    }
+    QString text;
+    for (const QString &line : *lines)
+        text += line + QStringLiteral("\r\n");
+    InformationWindow *information = m_application.informationWindow();
+    information->showText(text);
+    information->show();
+    information->raise();
+}

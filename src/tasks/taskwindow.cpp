@@ -1,0 +1,332 @@
+#include "tasks/taskwindow.h"
+
+#include "core/textfile.h"
+#include "kit/controls.h"
+#include "kit/multilinetextbox.h"
+#include "kit/prompts.h"
+#include "tasks/directorylistbox.h"
+#include "tasks/filelistbox.h"
+#include "tasks/taskfilename.h"
+#include "tasks/taskhost.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+using namespace tasks;
+
+namespace {
+
+const QString caption = QStringLiteral("Task-editor");
+const QString noFileSelected = QStringLiteral("There is no file selected");
+
+QString boxName(Section section)
+{
+    switch (section) {
+    case Section::Task:
+        return QStringLiteral("Task");
+    case Section::Hint:
+        return QStringLiteral("Hint");
+    case Section::Conclusion:
+        return QStringLiteral("Conclusion");
+    }
+    return {};
+}
+
+// Each character as itself and by its code, since some cannot be seen: "√ (U+221A)".
+QString characterList(const QString &characters)
+{
+    QStringList named;
+    for (const char32_t codePoint : characters.toUcs4())
+        named.append(
+            QStringLiteral("%1 (U+%2)")
+                .arg(QString::fromUcs4(&codePoint, 1), QString::number(uint(codePoint), 16)
+                                                           .toUpper()
+                                                           .rightJustified(4, QLatin1Char('0'))));
+    return named.join(QStringLiteral(", "));
+}
+
+QString refusalMessage(const Refusal &refusal)
+{
+    switch (refusal.reason) {
+    case Refusal::Reason::SeparatorLine:
+        return QStringLiteral(
+                   "The %1 box has a line that holds only \"$\". A task file cannot keep "
+                   "it: it would split the text when the file is read. Nothing has "
+                   "been saved.")
+            .arg(boxName(refusal.section));
+    case Refusal::Reason::UnencodableCharacters:
+        return QStringLiteral("A task file cannot hold %1 %2. Nothing has been saved.")
+            .arg(refusal.characters.toUcs4().size() == 1 ? QStringLiteral("the character")
+                                                         : QStringLiteral("the characters"),
+                 characterList(refusal.characters));
+    }
+    return {};
+}
+
+} // namespace
+
+TaskWindow::TaskWindow(TaskHost &host, const QStringList &moduleTitles, int startListIndex)
+    : m_host(host)
+{
+    setObjectName(QStringLiteral("editor"));
+    setWindowTitle(caption);
+    resizeClientInTwips(this, 11880, 1905);
+
+    auto *openButton =
+        add<QPushButton>(this, "Command1", {120, 0, 735, 375}, QStringLiteral("&Open"));
+    m_hintButton =
+        add<QPushButton>(this, "Command4", {120, 480, 735, 375}, QStringLiteral("&Hint"));
+    m_saveButton =
+        add<QPushButton>(this, "Command2", {120, 720, 735, 375}, QStringLiteral("&Save"));
+    m_conclusionButton =
+        add<QPushButton>(this, "Command5", {120, 960, 735, 375}, QStringLiteral("&Conclus"));
+    auto *endButton =
+        add<QPushButton>(this, "Command3", {120, 1440, 735, 375}, QStringLiteral("&End"));
+    m_modules = add<QListWidget>(this, "List1", {960, 0, 1815, 645});
+    m_modules->addItems(moduleTitles);
+    m_directories = add<DirectoryListBox>(this, "Dir1", {960, 720, 1815, 540});
+    m_files = add<FileListBox>(this, "File1", {960, 1320, 1815, 480});
+    auto *taskFrame = add<QGroupBox>(this, "Frame1", {2880, 0, 2895, 1815}, QStringLiteral("Task"));
+    m_taskBox = add<MultiLineTextBox>(taskFrame, "Opgave", {120, 240, 2655, 1455});
+    auto *hintFrame = add<QGroupBox>(this, "Frame2", {5880, 0, 2895, 1815}, QStringLiteral("Hint"));
+    m_hintBox = add<MultiLineTextBox>(hintFrame, "Hint", {120, 240, 2655, 1455});
+    auto *conclusionFrame =
+        add<QGroupBox>(this, "Frame3", {8880, 0, 2895, 1815}, QStringLiteral("Conclusion"));
+    m_conclusionBox = add<MultiLineTextBox>(conclusionFrame, "Besluit", {120, 240, 2655, 1455});
+    // The lists are narrow: a long entry is cut off rather than given a scroll bar.
+    for (QListWidget *list : {m_modules, static_cast<QListWidget *>(m_directories),
+                              static_cast<QListWidget *>(m_files)})
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (MultiLineTextBox *box : {m_taskBox, m_hintBox, m_conclusionBox}) {
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        connect(box, &MultiLineTextBox::textChanged, this, [this] {
+            if (!m_writingBoxes && m_mode == Mode::Teacher)
+                m_textsEdited = true;
+        });
+    }
+    orderTabsByLayout(this);
+
+    connect(openButton, &QPushButton::clicked, this, &TaskWindow::openTask);
+    connect(m_hintButton, &QPushButton::clicked, this, [this] { read(Reader::Hint); });
+    connect(m_saveButton, &QPushButton::clicked, this, &TaskWindow::save);
+    connect(m_conclusionButton, &QPushButton::clicked, this, [this] { read(Reader::Conclusion); });
+    connect(endButton, &QPushButton::clicked, this, &TaskWindow::end);
+    connect(m_modules, &QListWidget::currentRowChanged, this, &TaskWindow::switchModule);
+    connect(m_directories, &DirectoryListBox::entered, this, &TaskWindow::enterDirectory);
+
+    m_directories->setDirectory(QDir::currentPath());
+    m_files->setDirectory(m_directories->directory());
+    m_shownModule = startListIndex;
+    showTaskFiles();
+}
+
+void TaskWindow::open(Mode mode, int moduleIndex)
+{
+    setMode(mode);
+    m_moduleWindow = m_host.showModuleWindow(moduleIndex);
+    {
+        const QSignalBlocker selecting(m_modules);
+        m_modules->setCurrentRow(moduleIndex);
+    }
+    switchModule();
+    show();
+    raise();
+}
+
+// The mode decides the buttons: "&Hint" and "&Conclus" for the pupil, "&Save" for the teacher.
+void TaskWindow::setMode(Mode mode)
+{
+    m_mode = mode;
+    m_saveButton->setVisible(mode == Mode::Teacher);
+    m_hintButton->setVisible(mode == Mode::Pupil);
+    m_conclusionButton->setVisible(mode == Mode::Pupil);
+}
+
+// The files of the chosen module in the directory shown.
+void TaskWindow::showTaskFiles()
+{
+    if (!m_files->setPattern(taskFilePattern(m_modules->currentRow() + 1)))
+        reportUnreadableDirectory(m_files->directory());
+}
+
+// A directory that cannot be listed is not entered: the lists stay as they were.
+void TaskWindow::enterDirectory(const QString &path)
+{
+    if (!isListableDirectory(path)) {
+        reportUnreadableDirectory(path);
+        return;
+    }
+    m_directories->setDirectory(path);
+    listDirectory();
+}
+
+void TaskWindow::listDirectory()
+{
+    if (!m_files->setDirectory(m_directories->directory()))
+        reportUnreadableDirectory(m_directories->directory());
+}
+
+void TaskWindow::reportUnreadableDirectory(const QString &path)
+{
+    message(
+        QStringLiteral("The directory \"%1\" cannot be read.").arg(QDir::toNativeSeparators(path)));
+}
+
+// Another module chosen in the list: its window takes the place of the one shown, and the boxes
+// are emptied for its tasks.
+void TaskWindow::switchModule()
+{
+    const int chosen = m_modules->currentRow();
+    if (!mayDiscardTexts()) {
+        const QSignalBlocker goingBack(m_modules);
+        m_modules->setCurrentRow(m_shownModule);
+        return;
+    }
+    if (chosen != m_shownModule) {
+        if (m_shownModule >= 0)
+            m_host.hideModuleWindow(m_shownModule);
+        m_moduleWindow = chosen >= 0 ? m_host.showModuleWindow(chosen) : nullptr;
+        m_shownModule = chosen;
+    }
+    emptyBoxes();
+    showTaskFiles();
+}
+
+void TaskWindow::openTask()
+{
+    read(m_mode == Mode::Teacher ? Reader::Teacher : Reader::Pupil);
+}
+
+void TaskWindow::save()
+{
+    const int moduleNumber = m_modules->currentRow() + 1;
+    const QString title = m_modules->currentItem() ? m_modules->currentItem()->text() : caption;
+    const std::optional<QString> name =
+        m_host.prompts().input(this, QStringLiteral("Save as"), title);
+    if (!name)
+        return;
+    if (!isUsableTaskName(*name)) {
+        message(QStringLiteral("The name \"%1\" holds a / or a \\, which a task's name cannot "
+                               "hold. Nothing has been saved.")
+                    .arg(*name));
+        return;
+    }
+    const std::variant<QByteArray, Refusal> encoded =
+        encodeTask({m_taskBox->text(), m_hintBox->text(), m_conclusionBox->text()});
+    if (const auto *refusal = std::get_if<Refusal>(&encoded)) {
+        message(refusalMessage(*refusal));
+        return;
+    }
+    const QString fileName = taskFileName(*name, moduleNumber);
+    const std::optional<QString> failure =
+        saveFile(QDir(m_files->directory()).filePath(fileName), std::get<QByteArray>(encoded));
+    if (failure) {
+        message(QStringLiteral("The task file \"%1\" cannot be saved (%2). Nothing has been "
+                               "written: a file of that name stays as it was.")
+                    .arg(fileName, *failure));
+        return;
+    }
+    m_textsEdited = false;
+    m_files->refresh();
+}
+
+// Back to the start window; the module window stays open.
+void TaskWindow::end()
+{
+    if (!mayDiscardTexts())
+        return;
+    emptyBoxes();
+    hide();
+    m_host.showStartWindow();
+}
+
+// The first time it is shown, the window finds its place under the module window it belongs to;
+// from then on it stays where the user puts it.
+void TaskWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        placeUnderModuleWindow();
+    }
+}
+
+// Under the module window, as far as the screen allows.
+void TaskWindow::placeUnderModuleWindow()
+{
+    if (!m_moduleWindow)
+        return;
+    QPoint place = m_moduleWindow->frameGeometry().bottomLeft() + QPoint(0, 1);
+    if (const QScreen *screen = m_moduleWindow->screen()) {
+        const QRect available = screen->availableGeometry();
+        const QSize size = frameGeometry().size();
+        place.setY(std::min(place.y(), available.bottom() + 1 - size.height()));
+        place.setX(std::clamp(place.x(), available.left(),
+                              std::max(available.left(), available.right() + 1 - size.width())));
+    }
+    move(place);
+}
+
+// The window system's close control acts as "&End".
+void TaskWindow::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    end();
+}
+
+void TaskWindow::read(Reader reader)
+{
+    const QString fileName = m_files->fileName();
+    if (fileName.isEmpty()) {
+        message(noFileSelected);
+        return;
+    }
+    const std::optional<QStringList> lines =
+        readTextLines(QDir(m_files->directory()).filePath(fileName));
+    if (!lines) {
+        message(QStringLiteral("The task file \"%1\" cannot be read.").arg(fileName));
+        return;
+    }
+    setBoxes(readTask(reader, *lines));
+    m_textsEdited = false;
+}
+
+void TaskWindow::setBoxes(const BoxTexts &texts)
+{
+    m_writingBoxes = true;
+    const std::pair<MultiLineTextBox *, const std::optional<QString> &> boxes[] = {
+        {m_taskBox, texts.task}, {m_hintBox, texts.hint}, {m_conclusionBox, texts.conclusion}};
+    for (const auto &[box, text] : boxes) {
+        if (text)
+            box->setText(*text);
+    }
+    m_writingBoxes = false;
+}
+
+void TaskWindow::emptyBoxes()
+{
+    setBoxes({QString(), QString(), QString()});
+    m_textsEdited = false;
+}
+
+// Asks before texts that the teacher changed and did not save are thrown away; true when they
+// may go. Texts changed in pupil mode are nobody's work to keep.
+bool TaskWindow::mayDiscardTexts()
+{
+    if (m_mode != Mode::Teacher || !m_textsEdited)
+        return true;
+    return m_host.prompts().question(
+        this, QStringLiteral("The texts of this task have been changed and not saved. Do you "
+                             "want to throw the changes away?"));
+}
+
+void TaskWindow::message(const QString &text)
+{
+    m_host.prompts().message(this, text);
+}
