@@ -2,17 +2,50 @@
 
 #include "canvas/twips.h"
 
+#include <QAccessibleWidget>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QToolTip>
 
+namespace {
+
+// A screen reader meets the canvas as a picture.
+QAccessibleInterface *canvasInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("GraphCanvas"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 GraphCanvas::GraphCanvas(QWidget *parent)
     : QWidget(parent), m_surface(palette().color(QPalette::Base), palette())
 {
+    static const bool interfaceInstalled = [] {
+        QAccessible::installFactory(canvasInterface);
+        return true;
+    }();
+    static_cast<void>(interfaceInstalled);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // A click gives the canvas the focus, so that the Menu key opens its menu; Tab passes it by.
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Graph"));
+    forgetDrawings();
+}
+
+void GraphCanvas::describeDrawing(const DrawingInWords &drawing)
+{
+    m_drawings.push_back(drawing);
+    setAccessibleDescription(graphInWords(m_drawings));
+}
+
+void GraphCanvas::forgetDrawings()
+{
+    m_drawings.clear();
+    setAccessibleDescription(graphInWords(m_drawings));
 }
 
 GraphPicture GraphCanvas::picture() const
@@ -22,6 +55,11 @@ GraphPicture GraphCanvas::picture() const
 
 bool GraphCanvas::event(QEvent *event)
 {
+    // The keys that ask for the menu are handled as keys, the same on every platform: some send a
+    // context menu event of their own after the Menu key, which would open the menu twice.
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard)
+        return true;
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     const auto *help = static_cast<QHelpEvent *>(event);
@@ -44,13 +82,25 @@ void GraphCanvas::setSide(float twips)
     const auto side = float(snappedToPixels(twips, logicalDpiX()));
     resize(pixels, pixels);
     m_surface.setSize(side, side, logicalDpiX(), devicePixelRatioF());
+    forgetDrawings();
     update();
 }
 
 void GraphCanvas::clear()
 {
     m_surface.clear();
+    forgetDrawings();
     update();
+}
+
+void GraphCanvas::keyPressEvent(QKeyEvent *event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (menuKey || shiftF10)
+        emit customContextMenuRequested(rect().center());
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void GraphCanvas::line(double x1, double y1, double x2, double y2)

@@ -1,16 +1,20 @@
 #pragma once
 
 #include "canvas/drawingsurface.h"
+#include "canvas/graphdescription.h"
 #include "canvas/graphpicture.h"
 #include "canvas/imagesurface.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 // The square graph canvas of a module window (Picture1), on the system window-background colour
-// (the palette's base): a drawing surface kept in an image, so
-// that what is drawn stays until it is cleared and every repaint comes from memory.
+// (the palette's base): a drawing surface kept in an image, so that what is drawn stays until it
+// is cleared and every repaint comes from memory. A screen reader reads it as "Graph" with a
+// description of the drawings since the last clear. It takes the focus last in its window, where
+// the Menu key and Shift+F10 ask for its menu as a right click does.
 class GraphCanvas : public QWidget, public DrawingSurface
 {
     Q_OBJECT
@@ -18,9 +22,12 @@ class GraphCanvas : public QWidget, public DrawingSurface
 public:
     explicit GraphCanvas(QWidget *parent = nullptr);
 
-    // Sets the canvas's width and height in twips, rounded to whole pixels; the picture is
-    // cleared.
+    // Sets the canvas's width and height in twips, rounded to whole pixels; the picture and its
+    // description are cleared.
     void setSide(float twips);
+
+    // Adds what a drawing showed to the canvas's description, until the next clear.
+    void describeDrawing(const DrawingInWords &drawing);
 
     void clear() override;
     void line(double x1, double y1, double x2, double y2) override;
@@ -52,8 +59,12 @@ public:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void forgetDrawings();
+
     ImageSurface m_surface;
+    std::vector<DrawingInWords> m_drawings;
     PointerReading m_pointerReading;
 };

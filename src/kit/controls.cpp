@@ -1,6 +1,9 @@
 #include "kit/controls.h"
 
+#include "kit/focusmark.h"
+
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -15,6 +18,9 @@ void giveKeyboardBehaviour(QWidget *control)
         slider->setSingleStep(1);
         slider->setPageStep(1);
         slider->setFocusPolicy(Qt::StrongFocus);
+        showFocusMark(slider);
+    } else if (qobject_cast<QAbstractItemView *>(control)) {
+        showFocusMark(control);
     } else if (auto *button = qobject_cast<QPushButton *>(control)) {
         button->setAutoDefault(true);
         button->setFocusPolicy(Qt::StrongFocus);
@@ -41,4 +47,26 @@ void setCaption(QWidget *control, const QString &caption)
         label->setText(caption);
     else if (auto *frame = qobject_cast<QGroupBox *>(control))
         frame->setTitle(caption);
+}
+
+QString plainCaption(const QString &caption)
+{
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size() && caption[i + 1] == u'&')
+            ++i;
+        else if (caption[i] == u'&')
+            continue;
+        plain += caption[i];
+    }
+    return plain;
+}
+
+void nameByLabel(QLabel *label, std::initializer_list<QWidget *> controls)
+{
+    const QString name = plainCaption(label->text());
+    for (QWidget *control : controls)
+        control->setAccessibleName(name);
+    if (controls.size() > 0)
+        label->setBuddy(*controls.begin());
 }

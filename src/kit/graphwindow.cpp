@@ -35,6 +35,7 @@ CoefficientControls GraphWindow::addCoefficient(QWidget *parent, const Coefficie
         add<QLineEdit>(parent, layout.boxName, layout.box),
         add<QScrollBar>(parent, layout.sliderName, layout.slider),
         add<QLabel>(parent, layout.labelName, layout.label, QString::fromUtf8(layout.caption))};
+    nameByLabel(controls.label, {controls.box, controls.slider});
     controls.box->setText(QStringLiteral("0"));
     controls.slider->setRange(-layout.range, layout.range);
     connectSliderToBox(controls.slider, controls.box);
@@ -45,7 +46,9 @@ void GraphWindow::addScalePart(QWidget *parent, const ScaleLayout &layout)
 {
     auto *box = add<QLineEdit>(parent, "Text1", layout.box);
     auto *slider = add<QScrollBar>(parent, "VScroll1", layout.slider);
-    add<QLabel>(parent, layout.labelName, layout.label, QString::fromUtf8(layout.caption));
+    auto *label =
+        add<QLabel>(parent, layout.labelName, layout.label, QString::fromUtf8(layout.caption));
+    nameByLabel(label, {box, slider});
     auto *grid = add<QCheckBox>(parent, "Check1", layout.grid, QStringLiteral("Grid"));
     m_scale = new ScaleControls(canvas(), m_rule, box, slider, grid);
 }
@@ -77,7 +80,7 @@ QPushButton *GraphWindow::addPrintButton(QWidget *parent, const char *name, cons
 void GraphWindow::finishLayout(const TwipRect &canvasPlace)
 {
     placeInTwips(canvas(), canvasPlace);
-    orderTabsByLayout(this);
+    orderTabs();
 }
 
 WorldFrame GraphWindow::plotFrame()
@@ -89,6 +92,16 @@ WorldFrame GraphWindow::plotFrame()
 }
 
 DrawResult GraphWindow::plot()
+{
+    const DrawResult result = plotOnCanvas();
+    QString content = graphInWords();
+    if (result == DrawResult::Failed)
+        content += QStringLiteral("; the drawing stopped at an error");
+    canvas()->describeDrawing({frameInWords(m_scale->scale(), gridTicked()), content});
+    return result;
+}
+
+DrawResult GraphWindow::plotOnCanvas()
 {
     const DrawResult result = draw(*canvas(), plotFrame());
     reportFailure(result, m_failureMessage);

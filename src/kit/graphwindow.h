@@ -67,10 +67,14 @@ protected:
 
     // The window's graph on a surface through a frame mapping, at the grid the window shows.
     virtual DrawResult draw(DrawingSurface &surface, const FrameMapping &frame) = 0;
+    // What the next plot shows, in words, from the window's own logic: the prescription as the
+    // window shows it, and what the window computes for it.
+    virtual QString graphInWords() const = 0;
     // The graph on a printed page; the same as on the canvas unless a window samples a page
     // differently.
     virtual DrawResult drawPage(DrawingSurface &surface, const FrameMapping &frame);
 
+    // The box and the slider of a coefficient are named after its label.
     CoefficientControls addCoefficient(QWidget *parent, const CoefficientLayout &layout);
     void addScalePart(QWidget *parent, const ScaleLayout &layout);
     QPushButton *addPlotButton(QWidget *parent, const char *name, const TwipRect &place);
@@ -79,12 +83,16 @@ protected:
     // when one is given, else the window's.
     QPushButton *addPrintButton(QWidget *parent, const char *name, const TwipRect &place,
                                 double magnification, const QString &failureMessage = {});
-    // Places the canvas once every control is made, and orders the tab stops by the layout.
+    // Places the canvas once every control is made, and orders the tab stops by the layout, the
+    // canvas last.
     void finishLayout(const TwipRect &canvas);
 
-    // Draws on the canvas at the scale in the box and shows the failure message when the
-    // drawing fails; the pointer on the canvas then reads coordinates at that scale.
-    virtual DrawResult plot();
+    // Draws on the canvas at the scale in the box, shows the failure message when the drawing
+    // fails and adds the drawing to the canvas's description; the pointer on the canvas then
+    // reads coordinates at that scale.
+    DrawResult plot();
+    // The drawing that plot() does, and the message of a failure.
+    virtual DrawResult plotOnCanvas();
     // Clears the canvas.
     void clearGraph();
     // Prints the graph as the boxes hold it now.

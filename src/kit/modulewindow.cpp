@@ -3,9 +3,11 @@
 #include "canvas/graphcanvas.h"
 #include "canvas/graphpicture.h"
 #include "kit/controls.h"
+#include "kit/focusmark.h"
 #include "kit/moduleentry.h"
 #include "kit/prompts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -14,7 +16,9 @@
 #include <QPushButton>
 
 ModuleWindow::ModuleWindow(ModuleContext &context, const ModuleEntry &entry, QWidget *parent)
-    : QWidget(parent), m_context(context), m_canvas(new GraphCanvas(this)), m_design(entry.design)
+    : QWidget(parent), m_context(context), m_canvas(new GraphCanvas(this)),
+      m_copyAction(new QAction(QStringLiteral("Copy graph"), this)),
+      m_saveAction(new QAction(QStringLiteral("Save graph as…"), this)), m_design(entry.design)
 {
     setObjectName(entry.windowName);
     setWindowTitle(entry.caption);
@@ -22,6 +26,14 @@ ModuleWindow::ModuleWindow(ModuleContext &context, const ModuleEntry &entry, QWi
     m_canvas->setOperationLogging(context.logCanvasOperations);
     m_canvas->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_canvas, &QWidget::customContextMenuRequested, this, &ModuleWindow::showCanvasMenu);
+    showFocusMark(m_canvas);
+
+    // A focused text box keeps Ctrl+C for its own text.
+    m_copyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    m_saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addActions({m_copyAction, m_saveAction});
+    connect(m_copyAction, &QAction::triggered, this, &ModuleWindow::copyGraph);
+    connect(m_saveAction, &QAction::triggered, this, &ModuleWindow::saveGraphAs);
     resizeClientInTwips(this, m_design.width - designFrameWidth,
                         m_design.height - designFrameHeight);
 }
@@ -57,8 +69,7 @@ bool ModuleWindow::saveGraph(const QString &fileName)
 void ModuleWindow::showCanvasMenu(const QPoint &position)
 {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Copy graph"), this, &ModuleWindow::copyGraph);
-    menu.addAction(QStringLiteral("Save graph as…"), this, &ModuleWindow::saveGraphAs);
+    menu.addActions({m_copyAction, m_saveAction});
     menu.exec(m_canvas->mapToGlobal(position));
 }
 
@@ -81,6 +92,11 @@ void ModuleWindow::reportFailure(DrawResult result, const QString &message)
 {
     if (result == DrawResult::Failed)
         m_context.prompts.message(this, message);
+}
+
+void ModuleWindow::orderTabs()
+{
+    orderTabsByLayout(this, m_canvas);
 }
 
 void ModuleWindow::prepareCanvasForResize()

@@ -8,12 +8,14 @@
 #include <QWidget>
 
 class GraphCanvas;
+class QAction;
 class QPushButton;
 struct ModuleEntry;
 
 // What every module window shares: the square canvas that follows the window's size, its menu to
-// copy or save the graph, and the way back to the start window ("&End" and the close control).
-// Each module places the canvas and adds its own controls.
+// copy or save the graph (whose shortcuts work anywhere in the window), and the way back to the
+// start window ("&End" and the close control). Each module places the canvas and adds its own
+// controls; the canvas is the last stop of the Tab key.
 class ModuleWindow : public QWidget
 {
     Q_OBJECT
@@ -35,6 +37,9 @@ protected:
     // Shows the window's message when a drawing stopped on an arithmetic failure.
     void reportFailure(DrawResult result, const QString &message);
 
+    // Orders the Tab key through the controls as they are laid out, the canvas last.
+    void orderTabs();
+
     GraphCanvas *canvas() const { return m_canvas; }
 
     // What a resize does to the canvas before it takes its new side: it is cleared.
@@ -52,5 +57,7 @@ private:
     void saveGraphAs();
 
     GraphCanvas *m_canvas;
+    QAction *m_copyAction;
+    QAction *m_saveAction;
     DesignSize m_design;
 };

@@ -43,34 +43,108 @@ QSizeF outerSizeInTwips(const QWidget *window, const DesignSize &design)
 
 namespace {
 
-// The focusable controls inside a container, in layout order, descending into containers.
-void collectInLayoutOrder(QWidget *container, std::vector<QWidget *> &order)
+// Controls may overlap their neighbours by this much and still count as apart: designs put a
+// slider one pixel into its box, a frame one pixel onto the next.
+constexpr int overlapAllowed = 4;
+
+// The interval a widget takes along one direction.
+struct Span
 {
-    std::vector<QWidget *> children;
-    for (QObject *object : container->children()) {
-        auto *child = qobject_cast<QWidget *>(object);
-        if (child && !child->isWindow())
-            children.push_back(child);
+    int start;
+    int end;
+};
+Span spanAlong(const QWidget *widget, Qt::Orientation orientation)
+{
+    const QRect r = widget->geometry();
+    return orientation == Qt::Vertical ? Span{r.top(), r.bottom() + 1}
+                                       : Span{r.left(), r.right() + 1};
+}
+
+bool takesTab(const QWidget *widget)
+{
+    return widget->focusPolicy() & Qt::TabFocus;
+}
+
+// Splits widgets into groups with a gap between them along one direction, in order along it.
+std::vector<std::vector<QWidget *>> splitAtGaps(std::vector<QWidget *> widgets,
+                                                Qt::Orientation orientation)
+{
+    std::stable_sort(widgets.begin(), widgets.end(), [orientation](QWidget *a, QWidget *b) {
+        return spanAlong(a, orientation).start < spanAlong(b, orientation).start;
+    });
+    std::vector<std::vector<QWidget *>> groups;
+    int end = 0;
+    for (QWidget *widget : widgets) {
+        const Span span = spanAlong(widget, orientation);
+        if (groups.empty() || span.start > end - overlapAllowed) {
+            groups.emplace_back();
+            end = span.end;
+        }
+        groups.back().push_back(widget);
+        end = std::max(end, span.end);
     }
-    std::stable_sort(children.begin(), children.end(), [](QWidget *a, QWidget *b) {
+    return groups;
+}
+
+void collectInLayoutOrder(QWidget *container, const QWidget *last, std::vector<QWidget *> &order);
+
+// Orders widgets of one container: by bands, then columns, recursively; widgets that no gap
+// separates go top to bottom, then left to right.
+void orderSiblings(std::vector<QWidget *> widgets, const QWidget *last,
+                   std::vector<QWidget *> &order)
+{
+    for (const Qt::Orientation orientation : {Qt::Vertical, Qt::Horizontal}) {
+        const auto groups = splitAtGaps(widgets, orientation);
+        if (groups.size() > 1) {
+            for (const auto &group : groups)
+                orderSiblings(group, last, order);
+            return;
+        }
+    }
+    std::stable_sort(widgets.begin(), widgets.end(), [](QWidget *a, QWidget *b) {
         const QPoint pa = a->pos();
         const QPoint pb = b->pos();
         return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
     });
-    for (QWidget *child : children) {
-        if (child->focusPolicy() & Qt::TabFocus)
-            order.push_back(child);
+    for (QWidget *widget : widgets) {
+        if (takesTab(widget))
+            order.push_back(widget);
         else
-            collectInLayoutOrder(child, order);
+            collectInLayoutOrder(widget, last, order);
     }
+}
+
+// Whether a widget takes the Tab key or holds a control that does.
+bool holdsTabStop(const QWidget *widget)
+{
+    if (takesTab(widget))
+        return true;
+    const auto children = widget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    return std::any_of(children.begin(), children.end(), [](const QWidget *child) {
+        return !child->isWindow() && holdsTabStop(child);
+    });
+}
+
+// The focusable controls inside a container, in layout order, descending into containers.
+void collectInLayoutOrder(QWidget *container, const QWidget *last, std::vector<QWidget *> &order)
+{
+    std::vector<QWidget *> children;
+    for (QObject *object : container->children()) {
+        auto *child = qobject_cast<QWidget *>(object);
+        if (child && child != last && !child->isWindow() && holdsTabStop(child))
+            children.push_back(child);
+    }
+    orderSiblings(children, last, order);
 }
 
 } // namespace
 
-void orderTabsByLayout(QWidget *window)
+void orderTabsByLayout(QWidget *window, QWidget *last)
 {
     std::vector<QWidget *> order;
-    collectInLayoutOrder(window, order);
+    collectInLayoutOrder(window, last, order);
+    if (last)
+        order.push_back(last);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -32,6 +32,10 @@ QSizeF outerSizeInTwips(const QWidget *window, const DesignSize &design);
 double widthInTwips(const QWidget *widget);
 double heightInTwips(const QWidget *widget);
 
-// Orders the Tab key through a window's controls as they are laid out: top to bottom, then left
-// to right, the controls inside a frame in their turn at the frame's place.
-void orderTabsByLayout(QWidget *window);
+// Orders the Tab key through a window's controls as they are laid out, as a reader takes in a
+// page: the controls are split into bands across the window where a gap runs between them, each
+// band into columns where a gap runs down it, and so on; bands top to bottom, columns left to
+// right. So a list comes before the frame below it when a tall frame stands beside both, the
+// controls of a frame come one after another at the frame's place, and a box comes just before
+// the slider beside it. `last`, when given, is the last stop.
+void orderTabsByLayout(QWidget *window, QWidget *last = nullptr);

@@ -3,6 +3,7 @@
 #include "canvas/graphcanvas.h"
 #include "core/numberreading.h"
 #include "core/numbertext.h"
+#include "kit/sliderbox.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -12,6 +13,7 @@ ScaleControls::ScaleControls(GraphCanvas *canvas, ScaleRule rule, QLineEdit *box
                              QScrollBar *slider, QCheckBox *grid)
     : QObject(canvas), m_canvas(canvas), m_rule(rule), m_box(box), m_slider(slider), m_grid(grid)
 {
+    linkSliderToBox(m_slider, m_box, sliderScaleByRule());
     connect(m_slider, &QScrollBar::valueChanged, this, &ScaleControls::showScaleOfSlider);
 }
 
@@ -20,6 +22,7 @@ void ScaleControls::reset(int maximum, int position)
     m_slider->setMaximum(maximum);
     m_slider->setMinimum(1);
     m_slider->setValue(position);
+    linkSliderToBox(m_slider, m_box, sliderScaleByRule());
     m_grid->setChecked(false);
 }
 
@@ -43,14 +46,17 @@ WorldFrame ScaleControls::canvasFrame() const
     return WorldFrame::onSurface(*m_canvas, scale());
 }
 
+// The slider's range may have changed since the last move: the scale follows it.
 void ScaleControls::showScaleOfSlider()
 {
-    setScale(scaleAt(m_slider->value()));
+    const SliderScale scale = sliderScaleByRule();
+    linkSliderToBox(m_slider, m_box, scale);
+    setScale(scale.shownAt(m_slider->value()));
     m_canvas->clear();
 }
 
-int ScaleControls::scaleAt(int position) const
+SliderScale ScaleControls::sliderScaleByRule() const
 {
-    return m_rule == ScaleRule::MaximumPlusOne ? m_slider->maximum() + 1 - position
-                                               : m_slider->minimum() + 9 - position;
+    return {m_rule == ScaleRule::MaximumPlusOne ? m_slider->maximum() + 1 : m_slider->minimum() + 9,
+            1};
 }

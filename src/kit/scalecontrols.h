@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/worldframe.h"
+#include "kit/sliderbox.h"
 
 #include <QObject>
 
@@ -45,7 +46,8 @@ public:
 
 private:
     void showScaleOfSlider();
-    int scaleAt(int position) const;
+    // The slider's scale by the window's rule, for the slider's present range.
+    SliderScale sliderScaleByRule() const;
 
     GraphCanvas *m_canvas;
     ScaleRule m_rule;

@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "accessiblelisting.h"
 #include "operationlisting.h"
 #include "scriptedprompts.h"
 #include "scriptedrandomsource.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -29,6 +31,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextStream>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -127,6 +130,7 @@ const Commands::Command Commands::commands[] = {
     {"printer", "printer FILE", 1, 1, &Commands::printer},
     {"export", "export W FILE", 2, 2, &Commands::exportGraph},
     {"random", "random V1 V2 ...", 1, -1, &Commands::random},
+    {"wait", "wait MS", 1, 1, &Commands::wait},
     {"text", "text W.C or text W", 1, 1, &Commands::text},
     {"value", "value W.C", 1, 1, &Commands::value},
     {"rows", "rows W.C", 1, 1, &Commands::rows},
@@ -138,6 +142,7 @@ const Commands::Command Commands::commands[] = {
     {"printed", "printed", 0, 0, &Commands::printed},
     {"geometry", "geometry W.C", 1, 1, &Commands::geometry},
     {"focus", "focus W", 1, 1, &Commands::focus},
+    {"accessible", "accessible W.C", 1, 1, &Commands::accessible},
     {"file", "file NAME", 1, 1, &Commands::file},
     {"echo", "echo TEXT", 0, -1, &Commands::echo},
     {"expect", "expect W.C TEXT or expect W TEXT", 2, 2, &Commands::expect},
@@ -353,6 +358,18 @@ void Commands::random(const Arguments &arguments)
         m_random.queue(value);
 }
 
+// Runs the event loop, so that an outside client (a screen reader on the accessibility bus, a
+// screenshot tool) can read the windows meanwhile.
+void Commands::wait(const Arguments &arguments)
+{
+    const int milliseconds = wholeNumber(arguments[0]);
+    if (milliseconds < 0)
+        throw ScriptError(QStringLiteral("bad arguments: usage: wait MS"));
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 void Commands::text(const Arguments &arguments)
 {
     print(quoted(targetText(findTarget(m_application, arguments[0].text))));
@@ -445,6 +462,11 @@ void Commands::focus(const Arguments &arguments)
         throw wrongKind(target, QStringLiteral("a window"));
     const QWidget *focused = target.window->focusWidget();
     print(focused ? focused->objectName() : target.window->objectName());
+}
+
+void Commands::accessible(const Arguments &arguments)
+{
+    print(describeAccessible(findControl(m_application, arguments[0].text).control));
 }
 
 void Commands::geometry(const Arguments &arguments)

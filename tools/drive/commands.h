@@ -49,6 +49,7 @@ private:
     void printer(const Arguments &arguments);
     void exportGraph(const Arguments &arguments);
     void random(const Arguments &arguments);
+    void wait(const Arguments &arguments);
 
     void text(const Arguments &arguments);
     void value(const Arguments &arguments);
@@ -61,6 +62,7 @@ private:
     void printed(const Arguments &arguments);
     void geometry(const Arguments &arguments);
     void focus(const Arguments &arguments);
+    void accessible(const Arguments &arguments);
     void file(const Arguments &arguments);
     void echo(const Arguments &arguments);
     void expect(const Arguments &arguments);

@@ -1,6 +1,7 @@
 #include "modules/conics/circlewindow.h"
 
 #include "modules/conics/circles.h"
+#include "modules/conics/conicsdescription.h"
 
 using namespace conics;
 
@@ -42,4 +43,9 @@ std::optional<QString> CircleWindow::intersectionText()
 DrawResult CircleWindow::draw(DrawingSurface &surface, const FrameMapping &frame)
 {
     return circles::draw(surface, frame, gridTicked(), figures());
+}
+
+QString CircleWindow::graphInWords() const
+{
+    return circles::graphInWords(figures());
 }

@@ -15,4 +15,5 @@ private:
                                                   const conics::Figure &boxes) override;
     std::optional<QString> intersectionText() override;
     DrawResult draw(DrawingSurface &surface, const FrameMapping &frame) override;
+    QString graphInWords() const override;
 };

@@ -47,8 +47,10 @@ ConicsWindow::ConicsWindow(ModuleContext &context, const ModuleEntry &entry,
     : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, QStringLiteral("Error")),
       m_conicEntry(layout.conicEntry)
 {
-    add<QLabel>(this, "Label1", layout.prescriptionLabel, QStringLiteral("Prescription"));
+    auto *prescriptionLabel =
+        add<QLabel>(this, "Label1", layout.prescriptionLabel, QStringLiteral("Prescription"));
     m_prescriptions = add<QListWidget>(this, "List1", layout.prescriptions);
+    nameByLabel(prescriptionLabel, {m_prescriptions});
 
     auto *buttons = add<QGroupBox>(this, "Frame1", layout.buttons);
     auto *firstButton =
@@ -71,11 +73,17 @@ ConicsWindow::ConicsWindow(ModuleContext &context, const ModuleEntry &entry,
     m_b = addCoefficient(settings, layoutB);
     m_c = addCoefficient(settings, layoutC);
 
-    add<QLabel>(this, "Label2", layout.firstFigureLabel, QStringLiteral("f1"));
+    auto *firstFigureLabel =
+        add<QLabel>(this, "Label2", layout.firstFigureLabel, QStringLiteral("f1"));
     add<QLabel>(this, "Label3", layout.secondFigureLabel, QStringLiteral("f2"));
     m_figureRows = add<QListWidget>(this, "List2", layout.figureRows);
-    add<QLabel>(this, "Label4", layout.intersectionLabel, layout.intersectionCaption);
+    // The labels f1 and f2 stand beside the rows of the two figures.
+    nameByLabel(firstFigureLabel, {m_figureRows});
+    m_figureRows->setAccessibleName(QStringLiteral("f1, f2"));
+    auto *intersectionLabel =
+        add<QLabel>(this, "Label4", layout.intersectionLabel, layout.intersectionCaption);
     m_intersections = add<MultiLineTextBox>(this, "Text8", layout.intersections);
+    nameByLabel(intersectionLabel, {m_intersections});
     finishLayout(layout.canvas);
 
     connect(firstButton, &QPushButton::clicked, this, [this] { storeAs(FigureNumber::First); });

@@ -49,6 +49,7 @@ protected:
     virtual std::optional<QString> intersectionText() = 0;
 
     conics::FigureStore &figures() { return m_context.figures; }
+    const conics::FigureStore &figures() const { return m_context.figures; }
 
 private:
     void reset();

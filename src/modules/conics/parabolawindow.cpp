@@ -2,6 +2,7 @@
 
 #include "canvas/graphcanvas.h"
 #include "kit/prompts.h"
+#include "modules/conics/conicsdescription.h"
 #include "modules/conics/parabolas.h"
 
 using namespace conics;
@@ -49,8 +50,13 @@ DrawResult ParabolaWindow::draw(DrawingSurface &surface, const FrameMapping &fra
                : DrawResult::Failed;
 }
 
+QString ParabolaWindow::graphInWords() const
+{
+    return parabolas::graphInWords(figures());
+}
+
 // A failure in the parabola's own pass has a message of its own.
-DrawResult ParabolaWindow::plot()
+DrawResult ParabolaWindow::plotOnCanvas()
 {
     switch (parabolas::draw(*canvas(), plotFrame(), gridTicked(), figures())) {
     case parabolas::PlotResult::Complete:

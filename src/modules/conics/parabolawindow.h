@@ -15,5 +15,6 @@ private:
                                                   const conics::Figure &boxes) override;
     std::optional<QString> intersectionText() override;
     DrawResult draw(DrawingSurface &surface, const FrameMapping &frame) override;
-    DrawResult plot() override;
+    QString graphInWords() const override;
+    DrawResult plotOnCanvas() override;
 };

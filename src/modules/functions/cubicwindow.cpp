@@ -5,6 +5,7 @@
 #include "kit/multilinetextbox.h"
 #include "kit/prompts.h"
 #include "modules/functions/cubicresults.h"
+#include "modules/functions/functionsdescription.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -52,8 +53,11 @@ const ScaleLayout scaleLayout{
 QLineEdit *addResultBox(QWidget *window, const char *label, const char *box, int top,
                         const QString &name)
 {
-    add<QLabel>(window, label, {column, top + 60, labelWidth, 255}, name);
-    return add<QLineEdit>(window, box, {column + labelWidth, top, columnWidth - labelWidth, 375});
+    auto *nameLabel = add<QLabel>(window, label, {column, top + 60, labelWidth, 255}, name);
+    auto *resultBox =
+        add<QLineEdit>(window, box, {column + labelWidth, top, columnWidth - labelWidth, 375});
+    nameByLabel(nameLabel, {resultBox});
+    return resultBox;
 }
 
 // A framed multi-line result box in the column.
@@ -71,8 +75,10 @@ MultiLineTextBox *addFramedResult(QWidget *window, const char *frame, const char
 CubicWindow::CubicWindow(ModuleContext &context, const ModuleEntry &entry)
     : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, QStringLiteral("Fout"))
 {
-    add<QLabel>(this, "Label6", {column, 60, 1440, 255}, QStringLiteral("Prescription"));
+    auto *prescriptionLabel =
+        add<QLabel>(this, "Label6", {column, 60, 1440, 255}, QStringLiteral("Prescription"));
     auto *prescription = add<QListWidget>(this, "List1", {column, 300, 1440, 300});
+    nameByLabel(prescriptionLabel, {prescription});
     m_expand =
         add<QRadioButton>(this, "Option1", {column, 700, 1200, 255}, QStringLiteral("Expand"));
     m_factor =
@@ -116,6 +122,11 @@ Coefficients CubicWindow::coefficients() const
 DrawResult CubicWindow::draw(DrawingSurface &surface, const FrameMapping &frame)
 {
     return cubic::draw(surface, frame, gridTicked(), coefficients());
+}
+
+QString CubicWindow::graphInWords() const
+{
+    return cubic::graphInWords(coefficients(), m_factor->isChecked());
 }
 
 // Plot clears the canvas and draws before it writes the texts, which are written even when the

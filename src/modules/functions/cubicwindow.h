@@ -21,6 +21,7 @@ public:
 
 private:
     DrawResult draw(DrawingSurface &surface, const FrameMapping &frame) override;
+    QString graphInWords() const override;
     void plotWithResults();
 
     cubic::Coefficients coefficients() const;

@@ -1,6 +1,7 @@
 #include "modules/functions/familieswindow.h"
 
 #include "kit/controls.h"
+#include "modules/functions/functionsdescription.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -32,8 +33,10 @@ constexpr double printMagnification = 1.5;
 FunctionFamiliesWindow::FunctionFamiliesWindow(ModuleContext &context, const ModuleEntry &entry)
     : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, QStringLiteral("Fout"))
 {
-    add<QLabel>(this, "Label1", {120, 0, 1575, 255}, QStringLiteral("Prescription"));
+    auto *familyLabel =
+        add<QLabel>(this, "Label1", {120, 0, 1575, 255}, QStringLiteral("Prescription"));
     m_families = add<QListWidget>(this, "List1", {120, 240, 1575, 1740});
+    nameByLabel(familyLabel, {m_families});
 
     auto *settings = add<QGroupBox>(this, "Frame2", {120, 2040, 1575, 2655});
     addScalePart(settings, scaleLayout);
@@ -71,6 +74,11 @@ Coefficients FunctionFamiliesWindow::coefficients() const
 DrawResult FunctionFamiliesWindow::draw(DrawingSurface &surface, const FrameMapping &frame)
 {
     return families::draw(surface, frame, gridTicked(), family(), coefficients());
+}
+
+QString FunctionFamiliesWindow::graphInWords() const
+{
+    return families::graphInWords(family(), coefficients());
 }
 
 DrawResult FunctionFamiliesWindow::drawPage(DrawingSurface &surface, const FrameMapping &frame)

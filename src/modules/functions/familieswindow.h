@@ -19,6 +19,7 @@ public:
 private:
     DrawResult draw(DrawingSurface &surface, const FrameMapping &frame) override;
     DrawResult drawPage(DrawingSurface &surface, const FrameMapping &frame) override;
+    QString graphInWords() const override;
 
     families::Family family() const;
     families::Coefficients coefficients() const;

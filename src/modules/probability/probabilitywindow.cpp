@@ -7,6 +7,7 @@
 #include "kit/multilinetextbox.h"
 #include "kit/prompts.h"
 #include "kit/sliderbox.h"
+#include "modules/probability/experimentdescription.h"
 #include "modules/probability/frequencydiagram.h"
 
 #include <QGroupBox>
@@ -78,17 +79,22 @@ ProbabilityWindow::ProbabilityWindow(ModuleContext &context, const ModuleEntry &
     QScrollBar *sliders[std::size(settingLayouts)];
     for (size_t i = 0; i < std::size(settingLayouts); ++i) {
         const SettingLayout &setting = settingLayouts[i];
-        add<QLabel>(settingsFrame, setting.labelName, {120, setting.top + 60, 1740, 255},
-                    QString::fromUtf8(setting.caption));
+        auto *label =
+            add<QLabel>(settingsFrame, setting.labelName, {120, setting.top + 60, 1740, 255},
+                        QString::fromUtf8(setting.caption));
         m_settingBoxes[i] =
             add<QLineEdit>(settingsFrame, setting.boxName, {1920, setting.top, 495, 375});
         sliders[i] =
             add<QScrollBar>(settingsFrame, setting.sliderName, {2415, setting.top, 255, 375});
-        connectSliderToBox(sliders[i], m_settingBoxes[i], setting.numberAtTop, setting.step);
+        nameByLabel(label, {m_settingBoxes[i], sliders[i]});
+        connectSliderToBox(sliders[i], m_settingBoxes[i], {setting.numberAtTop, setting.step});
     }
 
     m_combinations = add<QListWidget>(this, "List1", {120, 2520, 975, 855});
     m_comparisons = add<QListWidget>(this, "List2", {1170, 2520, 735, 1335});
+    // No label stands beside the two lists: their names say what they choose.
+    m_combinations->setAccessibleName(QStringLiteral("Combination of the results"));
+    m_comparisons->setAccessibleName(QStringLiteral("Comparison with a"));
     auto *testValueFrame =
         add<QGroupBox>(this, "Frame2", {2010, 2460, 1125, 660}, QStringLiteral("Testvalue"));
     m_testValue = add<QLineEdit>(testValueFrame, "Text6", {120, 240, 885, 315});
@@ -108,7 +114,7 @@ ProbabilityWindow::ProbabilityWindow(ModuleContext &context, const ModuleEntry &
 
     add<QLabel>(this, "Label6", {3240, 0, 2535, 255}, QStringLiteral("Relative frequency"));
     placeInTwips(canvas(), {3240, 240, 6015, 6015});
-    orderTabsByLayout(this);
+    orderTabs();
 
     // Every setting but the number of tests starts a new experiment.
     const auto &[lowest, highest, resultsPerTest, tests, testValueA] = m_settingBoxes;
@@ -173,6 +179,7 @@ void ProbabilityWindow::runTests()
         m_chance->setText(formatPattern(m_experiment.frequency(m_experiment.done()), u"0.00"));
         canvas()->clear();
         draw(*canvas(), m_experiment);
+        canvas()->describeDrawing({{}, graphInWords(m_experiment)});
         canvas()->setPointerReading([this](double X, double) {
             return diagramPointText(m_experiment, canvas()->widthInTwips(),
                                     canvas()->heightInTwips(), X);

@@ -4,6 +4,7 @@
 #include "kit/controls.h"
 #include "kit/multilinetextbox.h"
 #include "kit/prompts.h"
+#include "modules/quadratic/quadraticdescription.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -38,8 +39,10 @@ const QString tableHeader = QStringLiteral("     x                   y          
 QuadraticWindow::QuadraticWindow(ModuleContext &context, const ModuleEntry &entry)
     : GraphWindow(context, entry, ScaleRule::MaximumPlusOne, QStringLiteral("Error"))
 {
-    add<QLabel>(this, "Label1", {120, 0, 855, 255}, QStringLiteral("Prescription"));
+    auto *prescriptionLabel =
+        add<QLabel>(this, "Label1", {120, 0, 855, 255}, QStringLiteral("Prescription"));
     m_prescriptions = add<QListWidget>(this, "List1", {120, 240, 1695, 1230});
+    nameByLabel(prescriptionLabel, {m_prescriptions});
 
     auto *buttons = add<QGroupBox>(this, "Frame1", {120, 1440, 1695, 1695}, QStringLiteral("&"));
     auto *plotButton =
@@ -64,6 +67,7 @@ QuadraticWindow::QuadraticWindow(ModuleContext &context, const ModuleEntry &entr
     auto *tableFrame = add<QGroupBox>(this, "Frame3", {0, 3120, 3375, 3135}, tableHeader);
     m_table = add<MultiLineTextBox>(tableFrame, "Text7", {120, 240, 3015, 2775});
     m_table->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_table->setAccessibleName(tableHeader.simplified());
     finishLayout({3480, 120, 6135, 6135});
 
     for (const CoefficientControls &coefficient : {m_a, m_b, m_c})
@@ -131,6 +135,11 @@ QuadraticCoefficients QuadraticWindow::coefficients() const
 DrawResult QuadraticWindow::draw(DrawingSurface &surface, const FrameMapping &frame)
 {
     return quadratic::draw(surface, frame, gridTicked(), prescription(), coefficients());
+}
+
+QString QuadraticWindow::graphInWords() const
+{
+    return quadratic::graphInWords(prescription(), coefficients());
 }
 
 void QuadraticWindow::plotParabola()

@@ -17,6 +17,7 @@ public:
 
 private:
     DrawResult draw(DrawingSurface &surface, const FrameMapping &frame) override;
+    QString graphInWords() const override;
 
     void reset();
     bool alterForms();

@@ -1,6 +1,7 @@
 #include "modules/transformations/fourparameterwindow.h"
 
 #include "kit/controls.h"
+#include "modules/transformations/transformationdescription.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -38,10 +39,13 @@ FourParameterTransformationWindow::FourParameterTransformationWindow(ModuleConte
     auto *functionLabel =
         add<QLabel>(choice, "Label1", {120, 240, 615, 375}, QStringLiteral("Function"));
     m_baseFunctions = add<QListWidget>(choice, "List1", {120, 480, 615, 1230});
+    nameByLabel(functionLabel, {m_baseFunctions});
     // The label reaches down behind the list: its caption stands at its top, clear of the list.
     functionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    add<QLabel>(choice, "Label2", {840, 240, 1095, 255}, QStringLiteral("Transformation"));
+    auto *transformationLabel =
+        add<QLabel>(choice, "Label2", {840, 240, 1095, 255}, QStringLiteral("Transformation"));
     m_transformations = add<QListWidget>(choice, "List2", {840, 480, 1095, 1230});
+    nameByLabel(transformationLabel, {m_transformations});
 
     auto *parameters = add<QGroupBox>(this, "Frame2", {120, 1920, 2055, 1215});
     m_k = addCoefficient(parameters, parameterK);
@@ -76,6 +80,11 @@ DrawResult FourParameterTransformationWindow::draw(DrawingSurface &surface,
                                                    const FrameMapping &frame)
 {
     return fc::draw(surface, frame, gridTicked(), graph());
+}
+
+QString FourParameterTransformationWindow::graphInWords() const
+{
+    return fc::graphInWords(graph());
 }
 
 // A page is sampled every 10 twips whatever the base function, with the standard pen rule.

@@ -17,6 +17,7 @@ public:
 private:
     DrawResult draw(DrawingSurface &surface, const FrameMapping &frame) override;
     DrawResult drawPage(DrawingSurface &surface, const FrameMapping &frame) override;
+    QString graphInWords() const override;
 
     transformations::fc::Graph graph() const;
 

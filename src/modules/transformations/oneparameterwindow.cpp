@@ -1,7 +1,7 @@
 #include "modules/transformations/oneparameterwindow.h"
 
 #include "kit/controls.h"
-#include "modules/transformations/fbgraph.h"
+#include "modules/transformations/transformationdescription.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -29,10 +29,14 @@ OneParameterTransformationWindow::OneParameterTransformationWindow(ModuleContext
                                                                    const ModuleEntry &entry)
     : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, QStringLiteral("Error"))
 {
-    add<QLabel>(this, "Label1", {120, 0, 1575, 255}, QStringLiteral("Prescription"));
+    auto *baseLabel =
+        add<QLabel>(this, "Label1", {120, 0, 1575, 255}, QStringLiteral("Prescription"));
     m_baseFunctions = add<QListWidget>(this, "List1", {120, 240, 1575, 1035});
-    add<QLabel>(this, "Label2", {120, 1320, 1335, 255}, QStringLiteral("Transformations"));
+    nameByLabel(baseLabel, {m_baseFunctions});
+    auto *transformationLabel =
+        add<QLabel>(this, "Label2", {120, 1320, 1335, 255}, QStringLiteral("Transformations"));
     m_transformations = add<QListWidget>(this, "List2", {120, 1560, 1575, 1035});
+    nameByLabel(transformationLabel, {m_transformations});
 
     auto *settings = add<QGroupBox>(this, "Frame1", {120, 2520, 1575, 1575});
     m_k = addCoefficient(settings, parameterK);
@@ -52,11 +56,19 @@ OneParameterTransformationWindow::OneParameterTransformationWindow(ModuleContext
     scale().reset(9, 1);
 }
 
+fb::Graph OneParameterTransformationWindow::graph() const
+{
+    return {BaseFunction(std::max(0, m_baseFunctions->currentRow())),
+            fb::Transformation(std::max(0, m_transformations->currentRow())), m_k.value()};
+}
+
 DrawResult OneParameterTransformationWindow::draw(DrawingSurface &surface,
                                                   const FrameMapping &frame)
 {
-    const fb::Graph graph{BaseFunction(std::max(0, m_baseFunctions->currentRow())),
-                          fb::Transformation(std::max(0, m_transformations->currentRow())),
-                          m_k.value()};
-    return fb::draw(surface, frame, gridTicked(), graph);
+    return fb::draw(surface, frame, gridTicked(), graph());
+}
+
+QString OneParameterTransformationWindow::graphInWords() const
+{
+    return fb::graphInWords(graph());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/graphwindow.h"
+#include "modules/transformations/fbgraph.h"
 
 class QListWidget;
 
@@ -15,6 +16,9 @@ public:
 
 private:
     DrawResult draw(DrawingSurface &surface, const FrameMapping &frame) override;
+    QString graphInWords() const override;
+
+    transformations::fb::Graph graph() const;
 
     QListWidget *m_baseFunctions;
     QListWidget *m_transformations;

@@ -1,0 +1,48 @@
+#include "modules/conics/conicsdescription.h"
+
+#include "canvas/graphdescription.h"
+#include "modules/conics/circles.h"
+#include "modules/conics/parabolas.h"
+
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace conics {
+
+namespace {
+
+// Each window's own rows and intersections, on a copy of the store.
+template <typename StoreFigure, typename Intersections>
+QString figuresInWords(FigureStore store, StoreFigure storeFigure, Intersections intersections)
+{
+    QStringList parts;
+    for (const FigureNumber k : {FigureNumber::First, FigureNumber::Second}) {
+        if (store[k].kind == FigureKind::None)
+            continue;
+        const std::optional<FigureRows> rows = storeFigure(store, k, store[k]);
+        if (!rows)
+            continue;
+        const QString shown = QStringList{rows->prescription.value_or(QString()),
+                                          oneLineInWords(rows->details.value_or(QString()))}
+                                  .join(u", "_s);
+        parts.append(u"f%1: %2"_s.arg(int(k) + 1).arg(shown));
+    }
+    if (const std::optional<QString> text = intersections(store); text && !text->isEmpty())
+        parts.append(u"intersection: "_s + oneLineInWords(*text));
+    return parts.isEmpty() ? u"no figures stored"_s : parts.join(u"; "_s);
+}
+
+} // namespace
+
+QString parabolas::graphInWords(const FigureStore &store)
+{
+    return figuresInWords(store, parabolas::storeFigure, parabolas::intersectionText);
+}
+
+QString circles::graphInWords(const FigureStore &store)
+{
+    return figuresInWords(store, circles::storeFigure, circles::intersectionText);
+}
+
+} // namespace conics
