@@ -14,7 +14,7 @@ type Fg.Text2 1
 type Fg.Text4 -4
 click Fg.Command5
 click Fg.Command1
-canvas Fg ops
+canvas Fg
 messages
 echo "plotting again adds to the canvas; the scale slider clears it"
 click Fg.Command1

@@ -6,7 +6,7 @@ select Fh.List1 1
 type Fh.Text4 -9
 click Fh.Command4
 click Fh.Command1
-canvas Fh ops
+canvas Fh
 echo "a circle and a line, stored as the second figure: both drawn"
 select Fh.List1 0
 type Fh.Text5 1
