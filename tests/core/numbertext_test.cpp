@@ -17,16 +17,10 @@ struct NumberTextRow
     const char *expected;
 };
 
-class NumberTextTest : public testing::TestWithParam<NumberTextRow>
+TEST(NumberText, WritesComputedValues)
 {
-};
-
-TEST_P(NumberTextTest, WritesComputedValues)
-{
-    EXPECT_EQ(numberText(GetParam().value), QLatin1StringView(GetParam().expected));
-}
-
-const NumberTextRow numberTextRows[] = {
+    // clang-format off
+    const NumberTextRow rows[] = {
     {"Zero", 0.0, " 0"},
     {"NegativeZero", -0.0, " 0"},
     {"Whole", 2.0, " 2"},
@@ -46,27 +40,18 @@ const NumberTextRow numberTextRows[] = {
     {"SmallerWithExponent", 0.00001, " 1E-05"},
     {"SmallWithMantissa", 1.5e-10, " 1.5E-10"},
     {"SmallestDenormal", std::numeric_limits<double>::denorm_min(), " 4.94065645841247E-324"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, NumberTextTest, testing::ValuesIn(numberTextRows),
-                         rowName<NumberTextRow>);
+    };
+    // clang-format on
+    for (const NumberTextRow &row : rows)
+        EXPECT_EQ(numberText(row.value), QLatin1StringView(row.expected)) << row.name;
+}
 
 TEST(NumberText, HasNoTextForInfinitiesAndNaN)
 {
-    struct Row
-    {
-        const char *name;
-        double value;
-    };
-    const Row rows[] = {
-        {"infinity", std::numeric_limits<double>::infinity()},
-        {"negative infinity", -std::numeric_limits<double>::infinity()},
-        {"NaN", std::numeric_limits<double>::quiet_NaN()},
-    };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(numberText(row.value), std::nullopt);
-    }
+    for (const double value :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_EQ(numberText(value), std::nullopt) << value;
 }
 
 struct FormatPatternRow
@@ -77,17 +62,10 @@ struct FormatPatternRow
     QString expected;
 };
 
-class FormatPatternTest : public testing::TestWithParam<FormatPatternRow>
+TEST(FormatPattern, RoundsHalfAwayFromZeroOnTheShortestDigits)
 {
-};
-
-TEST_P(FormatPatternTest, RoundsHalfAwayFromZeroOnTheShortestDigits)
-{
-    EXPECT_EQ(formatPattern(GetParam().value, GetParam().pattern, QLocale::c()),
-              GetParam().expected);
-}
-
-const FormatPatternRow formatPatternRows[] = {
+    // clang-format off
+    const FormatPatternRow rows[] = {
     {"HalfOfTheLastDigitRoundsUp", 2.0005, u"###0.000", u"2.001"_s},
     {"ShortestDigitsOfOnePointZeroZeroFive", 1.005, u"0.00", u"1.01"_s},
     {"ExactHalfRoundsUp", 0.125, u"0.00", u"0.13"_s},
@@ -103,10 +81,11 @@ const FormatPatternRow formatPatternRows[] = {
     {"LargestDoubleInFull", std::numeric_limits<double>::max(), u"0.0",
      u"17976931348623157"_s + QString(292, u'0') + u".0"_s},
     {"SmallestDenormalIsZero", std::numeric_limits<double>::denorm_min(), u"0.0", u"0.0"_s},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, FormatPatternTest, testing::ValuesIn(formatPatternRows),
-                         rowName<FormatPatternRow>);
+    };
+    // clang-format on
+    for (const FormatPatternRow &row : rows)
+        EXPECT_EQ(formatPattern(row.value, row.pattern, QLocale::c()), row.expected) << row.name;
+}
 
 TEST(FormatPattern, UsesTheDecimalSeparatorOfTheLocale)
 {
