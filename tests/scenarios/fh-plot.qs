@@ -1,7 +1,7 @@
 # Plotting lines and circles.
 select Fst.List1 "Lines en circles"
 click Fst.Command1
-echo "the circle of radius 3 about the origin: a closed chain of 93 strokes, the first of length 0"
+echo "the circle of radius 3 about the origin: a closed chain of 93 strokes (its places are pinned by conics_tests)"
 select Fh.List1 1
 type Fh.Text4 -9
 click Fh.Command4
