@@ -116,8 +116,9 @@ TEST(ConicsDrawing, SetsACircleOnTheBorderWhereItLeavesTheCanvas)
     ASSERT_EQ(ops.size(), 93u);
     EXPECT_GT(countOf(ops, Kind::Point), 0);
     for (const DrawingOperation &op : ops) {
-        if (op.kind == Kind::Point)
+        if (op.kind == Kind::Point) {
             EXPECT_EQ(op.x1, W);
+        }
     }
 }
 

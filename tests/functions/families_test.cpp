@@ -59,10 +59,11 @@ TEST(Families, GiveTheFamilysValue)
         ASSERT_EQ(y.has_value(), row.y.has_value());
         if (!y)
             continue;
-        if (!computable(*row.y))
+        if (!computable(*row.y)) {
             EXPECT_FALSE(computable(*y)) << *y;
-        else
+        } else {
             EXPECT_NEAR(*y, *row.y, 1e-12);
+        }
     }
 }
 

@@ -19,10 +19,11 @@ namespace {
 // A row's value: the number itself, or notComputable where the value must not be finite.
 void expectValue(double actual, double expected)
 {
-    if (std::isnan(expected))
+    if (std::isnan(expected)) {
         EXPECT_FALSE(std::isfinite(actual)) << actual;
-    else
+    } else {
         EXPECT_EQ(actual, expected);
+    }
 }
 
 TEST(BaseFunctions, GiveTheirValue)
