@@ -1,5 +1,11 @@
 #include "testsupport.h"
 
+#include "canvas/framedrawing.h"
+#include "canvas/recordingsurface.h"
+#include "canvas/worldframe.h"
+
+#include <algorithm>
+
 void PrintTo(const QString &text, std::ostream *os)
 {
     *os << '"' << text.toStdString() << '"';
@@ -45,4 +51,26 @@ void PrintTo(const DrawingOperation &operation, std::ostream *os)
             << operation.text.toStdString() << '"';
         return;
     }
+}
+
+SplitDrawing drawnAfterFrame(const FrameMapping &frame, bool grid,
+                             const std::function<DrawResult(DrawingSurface &)> &draw)
+{
+    const float width = float(frame.W + 10);
+    const float height = float(frame.H + 10);
+    RecordingSurface frameAlone(width, height);
+    drawFrame(frameAlone, frame, grid);
+    RecordingSurface surface(width, height);
+    const DrawResult result = draw(surface);
+    const Operations &all = surface.log().operations();
+    const auto split =
+        all.begin() + std::ptrdiff_t(std::min(all.size(), frameAlone.log().operations().size()));
+    return {result, {all.begin(), split}, {split, all.end()}};
+}
+
+long countOf(const Operations &operations, DrawingOperation::Kind kind)
+{
+    return std::count_if(
+        operations.begin(), operations.end(),
+        [kind](const DrawingOperation &operation) { return operation.kind == kind; });
 }

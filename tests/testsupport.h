@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/drawresult.h"
 #include "canvas/operationlog.h"
 
 #include <QLatin1StringView>
@@ -8,9 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
+
+class DrawingSurface;
+class FrameMapping;
 
 // Names each row of a data-driven test by the row's own `name`:
 //   INSTANTIATE_TEST_SUITE_P(Rows, NumberTextTest, testing::ValuesIn(rows), rowName<Row>);
@@ -26,3 +32,19 @@ void PrintTo(QStringView text, std::ostream *os);
 void PrintTo(QLatin1StringView text, std::ostream *os);
 void PrintTo(const std::optional<QString> &text, std::ostream *os);
 void PrintTo(const DrawingOperation &operation, std::ostream *os);
+
+using Operations = std::vector<DrawingOperation>;
+
+// A drawing recorded on a surface that fits its frame (the frame's size plus 10 twips), split
+// after as many operations as the frame alone draws (drawFrame with the same grid setting).
+struct SplitDrawing
+{
+    DrawResult result;
+    Operations frame;
+    Operations curve;
+};
+SplitDrawing drawnAfterFrame(const FrameMapping &frame, bool grid,
+                             const std::function<DrawResult(DrawingSurface &)> &draw);
+
+// How many operations of the given kind a list holds.
+long countOf(const Operations &operations, DrawingOperation::Kind kind);

@@ -58,6 +58,7 @@ TEST(Sampling, ClampsFarSamplesAndOnlySetsThem)
     EXPECT_GT(joinedAboveTop, 0);
 }
 
+// What was drawn before the failure stays: at the scale 8 the left half of the canvas.
 TEST(Sampling, StopsAtTheFirstSampleThatCannotBeComputed)
 {
     struct Row
@@ -65,21 +66,27 @@ TEST(Sampling, StopsAtTheFirstSampleThatCannotBeComputed)
         const char *name;
         std::function<double(double)> f;
         double s;
+        std::size_t drawn;
     };
+    // clang-format off
     const Row rows[] = {
-        {"division by zero", [](double x) { return x < 0 ? 1.0 : 1 / (x - x); }, 8},
-        {"domain", [](double x) { return x < 0 ? 1.0 : std::sqrt(-1 - x); }, 8},
-        {"overflow", [](double x) { return x < 0 ? 1.0 : 1e300 * 1e300; }, 8},
-        {"a function's own failure", [](double x) { return x < 0 ? 1.0 : notComputable; }, 8},
+        {"division by zero", [](double x) { return x < 0 ? 1.0 : 1 / (x - x); }, 8, 307},
+        {"domain", [](double x) { return x < 0 ? 1.0 : std::sqrt(-1 - x); }, 8, 307},
+        {"overflow", [](double x) { return x < 0 ? 1.0 : 1e300 * 1e300; }, 8, 307},
+        {"a function's own failure", [](double x) { return x < 0 ? 1.0 : notComputable; }, 8, 307},
+        // y is finite, but its height y · W is not: a failure, not a clamped point.
+        {"the height overflows", [](double x) { return x < 0 ? 1.0 : 1e306; }, 8, 307},
+        {"a scale of 0", [](double) { return 1.0; }, 0, 0},
+        // x = 2 s X / W - s overflows at the second column.
+        {"the column overflows", [](double) { return 1.0; }, 8e307, 1},
     };
+    // clang-format on
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         const Curve curve = sampled(row.s, row.f);
         EXPECT_EQ(curve.result, DrawResult::Failed);
-        // What was drawn before the failure stays: the left half of the canvas.
-        EXPECT_EQ(curve.ops.size(), 307u);
+        EXPECT_EQ(curve.ops.size(), row.drawn);
     }
-    EXPECT_EQ(sampled(0, [](double) { return 1.0; }).result, DrawResult::Failed);
 }
 
 TEST(Sampling, TakesTheStepAndPenRuleOfTheModule)

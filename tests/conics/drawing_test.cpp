@@ -2,27 +2,26 @@
 #include "modules/conics/circles.h"
 #include "modules/conics/parabolas.h"
 
-#include "canvas/framedrawing.h"
-#include "canvas/recordingsurface.h"
 #include "canvas/worldframe.h"
 
 #include "testsupport.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <vector>
-
 using namespace conics;
+
+// The frame alone, lines without direction, a negative squared radius, the set samples of a
+// steep parabola and the failures at the scales 0, 1E-322 and 1E17 are pinned by the fg-plot and
+// fh-plot scenarios.
 
 namespace {
 
 using Kind = DrawingOperation::Kind;
-using Operations = std::vector<DrawingOperation>;
 
-constexpr float side = 6135; // W = H = 6125
+// On the design canvas W = H = 6125; at the scale 9 a world unit is 6125 / 18 twips.
 constexpr double W = 6125;
 constexpr double H = 6125;
+const WorldFrame atNine(W, H, 9);
 
 FigureStore storeOf(const Figure &first, const Figure &second = noFigure)
 {
@@ -32,54 +31,20 @@ FigureStore storeOf(const Figure &first, const Figure &second = noFigure)
     return figures;
 }
 
-// The operations of a drawing after its frame of axes and ticks.
-struct Plot
+SplitDrawing parabolaPlot(const FigureStore &figures, const FrameMapping &frame = atNine)
 {
-    Operations figures;
-    bool complete;
-    parabolas::PlotResult result = parabolas::PlotResult::Complete;
-};
-
-Operations frameAlone(double s)
-{
-    RecordingSurface surface(side, side);
-    drawFrame(surface, WorldFrame::onSurface(surface, s), false);
-    return surface.log().operations();
+    return drawnAfterFrame(frame, false, [&](DrawingSurface &surface) {
+        return parabolas::draw(surface, frame, false, figures) == parabolas::PlotResult::Complete
+                   ? DrawResult::Complete
+                   : DrawResult::Failed;
+    });
 }
 
-Operations afterFrame(const RecordingSurface &surface, double s)
+SplitDrawing circlePlot(const FigureStore &figures, const FrameMapping &frame = atNine)
 {
-    const Operations all = surface.log().operations();
-    const std::size_t frame = std::min(all.size(), frameAlone(s).size());
-    return {all.begin() + std::ptrdiff_t(frame), all.end()};
-}
-
-Plot parabolaPlot(const FigureStore &figures, double s = 9)
-{
-    RecordingSurface surface(side, side);
-    const parabolas::PlotResult result =
-        parabolas::draw(surface, WorldFrame::onSurface(surface, s), false, figures);
-    return {afterFrame(surface, s), result == parabolas::PlotResult::Complete, result};
-}
-
-Plot circlePlot(const FigureStore &figures, double s = 9)
-{
-    RecordingSurface surface(side, side);
-    const DrawResult result =
-        circles::draw(surface, WorldFrame::onSurface(surface, s), false, figures);
-    return {afterFrame(surface, s), result == DrawResult::Complete};
-}
-
-long count(const Operations &ops, Kind kind)
-{
-    return std::count_if(ops.begin(), ops.end(),
-                         [kind](const DrawingOperation &op) { return op.kind == kind; });
-}
-
-TEST(ConicsDrawing, DrawsOnlyTheFrameWithoutFigures)
-{
-    EXPECT_TRUE(parabolaPlot({}).figures.empty());
-    EXPECT_TRUE(circlePlot({}).figures.empty());
+    return drawnAfterFrame(frame, false, [&](DrawingSurface &surface) {
+        return circles::draw(surface, frame, false, figures);
+    });
 }
 
 // Line traces of both figures first, then the vertical lines, then the conics, whatever order
@@ -87,102 +52,69 @@ TEST(ConicsDrawing, DrawsOnlyTheFrameWithoutFigures)
 TEST(ConicsDrawing, DrawsThePassesInTheirOrder)
 {
     const FigureStore figures = storeOf(conicFigure(0.1, 0, 0), lineFigure(1, 0, -4));
-    const Plot parabola = parabolaPlot(figures);
-    const Plot circle = circlePlot(figures);
-    for (const Plot &plot : {parabola, circle}) {
-        const Operations &ops = plot.figures;
-        ASSERT_TRUE(plot.complete);
+    const SplitDrawing parabola = parabolaPlot(figures);
+    const SplitDrawing circle = circlePlot(figures);
+    for (const SplitDrawing &plot : {parabola, circle}) {
+        const Operations &ops = plot.curve;
+        ASSERT_EQ(plot.result, DrawResult::Complete);
         // The vertical line's trace: X = 40 ... 6120 along the x-axis, the first sample not drawn.
         ASSERT_GT(ops.size(), 154u);
-        for (std::size_t i = 0; i < 153; ++i) {
-            SCOPED_TRACE(i);
-            EXPECT_EQ(ops[i], DrawingOperation::line(40.0 * i, H / 2, 40.0 * (i + 1), H / 2));
-        }
-        // x = 4 over the whole height.
-        const double Xv = W / 2 + 4 * W / 18;
-        EXPECT_EQ(ops[153], DrawingOperation::line(Xv, 0, Xv, H));
+        EXPECT_EQ(ops[0], DrawingOperation::line(0, 3062.5, 40, 3062.5));
+        EXPECT_EQ(ops[152], DrawingOperation::line(6080, 3062.5, 6120, 3062.5));
+        // x = 4 over the whole height: 3062.5 + 4 · 6125 / 18.
+        EXPECT_EQ(ops[153].x1, ops[153].x2);
+        EXPECT_NEAR(ops[153].x1, 4423.6111, 1e-4);
+        EXPECT_EQ(ops[153].y2, H);
     }
     // Then the conic: a parabola begins with a point on the left border, a circle with a stroke
     // of length zero.
-    EXPECT_EQ(parabola.figures[154].kind, Kind::Point);
-    EXPECT_EQ(parabola.figures[154].x1, 0);
-    ASSERT_EQ(circle.figures.size(), 154u + 93u);
-    EXPECT_EQ(circle.figures[154].x1, circle.figures[154].x2);
+    EXPECT_EQ(parabola.curve[154].kind, Kind::Point);
+    EXPECT_EQ(parabola.curve[154].x1, 0);
+    ASSERT_EQ(circle.curve.size(), 154u + 93u);
+    EXPECT_EQ(circle.curve[154].x1, circle.curve[154].x2);
 }
 
 TEST(ConicsDrawing, JoinsClampedSamplesOfALine)
 {
     // y = -50x leaves the canvas at once: its samples run along the clamp lines, all joined.
-    const Plot plot = parabolaPlot(storeOf(lineFigure(50, 1, 0)));
-    ASSERT_TRUE(plot.complete);
-    ASSERT_EQ(plot.figures.size(), 153u);
-    EXPECT_EQ(count(plot.figures, Kind::Point), 0);
-    EXPECT_EQ(plot.figures.front(), DrawingOperation::line(0, -2000, 40, -2000));
-    EXPECT_EQ(plot.figures.back(), DrawingOperation::line(6080, H + 2000, 6120, H + 2000));
-}
-
-TEST(ConicsDrawing, TracesALineWithoutDirectionOnlyInTheParabolaWindow)
-{
-    const FigureStore figures = storeOf(lineFigure(0, 0, 5));
-    EXPECT_EQ(parabolaPlot(figures).figures.size(), 153u);
-    EXPECT_TRUE(circlePlot(figures).figures.empty());
+    const SplitDrawing plot = parabolaPlot(storeOf(lineFigure(50, 1, 0)));
+    ASSERT_EQ(plot.curve.size(), 153u);
+    EXPECT_EQ(countOf(plot.curve, Kind::Point), 0);
+    EXPECT_EQ(plot.curve.front(), DrawingOperation::line(0, -2000, 40, -2000));
+    EXPECT_EQ(plot.curve.back(), DrawingOperation::line(6080, H + 2000, 6120, H + 2000));
 }
 
 TEST(ConicsDrawing, StepsTheParabolaByARunningSumOfAFiftiethOfTheScale)
 {
-    const Plot plot = parabolaPlot(storeOf(conicFigure(0.1, 0, 0)));
-    ASSERT_TRUE(plot.complete);
-    const Operations &ops = plot.figures;
-    // x = -9, -8.82, ...: the first sample is only set, the next joined from it.
-    ASSERT_GE(ops.size(), 100u);
-    EXPECT_EQ(ops[0], DrawingOperation::point(0, H / 2 - 8.1 * W / 18));
-    EXPECT_EQ(ops[1].kind, Kind::Line);
-    EXPECT_EQ(ops[1].x1, 0);
-    EXPECT_NEAR(ops[1].x2, 0.18 * W / 18, 1e-9);
-    // 101 samples: the running sum of 0.18 ends a hair below 9, just inside the right border.
-    EXPECT_EQ(ops.size(), 101u);
+    // y = 0.1x² from x = -9 (y = 8.1, at 3062.5 - 8.1 · 6125 / 18 = 306.25) in steps of 0.18:
+    // the first sample is only set, the other 100 joined. The running sum ends a hair below 9,
+    // just inside the right border.
+    const Operations ops = parabolaPlot(storeOf(conicFigure(0.1, 0, 0))).curve;
+    ASSERT_EQ(ops.size(), 101u);
+    EXPECT_EQ(ops[0], DrawingOperation::point(0, 306.25));
+    EXPECT_EQ(countOf(ops, Kind::Point), 1);
     EXPECT_NEAR(ops.back().x2, W, 1e-9);
-    EXPECT_EQ(count(ops, Kind::Point), 1);
-}
-
-TEST(ConicsDrawing, SetsParabolaSamplesOutsideTheCanvas)
-{
-    // y = x² at scale 9 leaves the canvas at the top; the far samples are pulled to the clamp
-    // line and only set, and each branch comes back in with a stroke from there.
-    const Operations ops = parabolaPlot(storeOf(conicFigure(1, 0, 0))).figures;
-    double previousY = 0;
-    for (const DrawingOperation &op : ops) {
-        if (op.kind == Kind::Point) {
-            EXPECT_TRUE(op.x1 == 0 || op.x1 == W || op.y1 == -2000) << op.y1;
-        } else {
-            EXPECT_EQ(op.y1, previousY);
-            EXPECT_GT(op.x1, 0);
-        }
-        previousY = op.kind == Kind::Point ? op.y1 : op.y2;
-    }
-    EXPECT_GT(count(ops, Kind::Point), 2);
 }
 
 TEST(ConicsDrawing, ClosesACircleInNinetyThreeSamples)
 {
-    // Radius 3 about the origin at scale 9: all inside, every sample joined, the first with a
-    // stroke of length zero from the starting point.
-    const Plot plot = circlePlot(storeOf(conicFigure(0, 0, -9)));
-    ASSERT_TRUE(plot.complete);
-    const Operations &ops = plot.figures;
+    // Radius 3 about the origin: every sample joined, the first with a stroke of length zero from
+    // the starting point (3, 0), at 3062.5 + 3 · 6125 / 18 = 4083.3333.
+    const Operations ops = circlePlot(storeOf(conicFigure(0, 0, -9))).curve;
     ASSERT_EQ(ops.size(), 93u);
-    EXPECT_EQ(count(ops, Kind::Line), 93);
-    const double startX = W / 2 + 3 * W / 18;
-    EXPECT_EQ(ops[0], DrawingOperation::line(startX, H / 2, startX, H / 2));
-    EXPECT_NEAR(ops.back().x2, startX, 25); // a little past the full turn
+    EXPECT_EQ(countOf(ops, Kind::Line), 93);
+    EXPECT_EQ(ops[0].x1, ops[0].x2);
+    EXPECT_NEAR(ops[0].x1, 4083.3333, 1e-4);
+    EXPECT_EQ(ops[0].y1, 3062.5);
+    EXPECT_NEAR(ops.back().x2, ops[0].x1, 25); // a little past the full turn
 }
 
-TEST(ConicsDrawing, CutsACircleAtTheBorder)
+TEST(ConicsDrawing, SetsACircleOnTheBorderWhereItLeavesTheCanvas)
 {
-    // Centre (8, 0), radius 3: the right part lies beyond the canvas and is set on its border.
-    const Operations ops = circlePlot(storeOf(conicFigure(-8, 0, 55))).figures;
+    // Centre (8, 0), radius 3: the right part lies beyond the canvas.
+    const Operations ops = circlePlot(storeOf(conicFigure(-8, 0, 55))).curve;
     ASSERT_EQ(ops.size(), 93u);
-    EXPECT_GT(count(ops, Kind::Point), 0);
+    EXPECT_GT(countOf(ops, Kind::Point), 0);
     for (const DrawingOperation &op : ops) {
         if (op.kind == Kind::Point) {
             EXPECT_EQ(op.x1, W);
@@ -190,59 +122,23 @@ TEST(ConicsDrawing, CutsACircleAtTheBorder)
     }
 }
 
-TEST(ConicsDrawing, LeavesOutACircleWithANegativeSquaredRadius)
-{
-    const Plot plot = circlePlot(storeOf(conicFigure(0, 0, 4)));
-    EXPECT_TRUE(plot.complete);
-    EXPECT_TRUE(plot.figures.empty());
-}
-
 TEST(ConicsDrawing, DrawsAZeroCircleAsAPointAtTheOrigin)
 {
-    const Operations ops = circlePlot(storeOf(conicFigure(0, 0, 0))).figures;
+    const Operations ops = circlePlot(storeOf(conicFigure(0, 0, 0))).curve;
     ASSERT_EQ(ops.size(), 93u);
     for (const DrawingOperation &op : ops)
-        EXPECT_EQ(op, DrawingOperation::line(W / 2, H / 2, W / 2, H / 2));
+        EXPECT_EQ(op, DrawingOperation::line(3062.5, 3062.5, 3062.5, 3062.5));
 }
 
-// Drawing failures: which message the parabola window shows depends on the pass.
-struct FailureRow
+TEST(ConicsDrawing, EndsAtALineThatOverflowsInBothWindows)
 {
-    const char *name;
-    double s;
-    Figure first;
-    parabolas::PlotResult parabolaWindow;
-    bool circleWindowFails;
-};
-
-class DrawingFailureTest : public testing::TestWithParam<FailureRow>
-{
-};
-
-TEST_P(DrawingFailureTest, EndsTheDrawing)
-{
-    const FailureRow &row = GetParam();
-    const FigureStore figures = storeOf(row.first);
-    EXPECT_EQ(parabolaPlot(figures, row.s).result, row.parabolaWindow);
-    EXPECT_EQ(!circlePlot(figures, row.s).complete, row.circleWindowFails);
+    const FigureStore overflowing = storeOf(lineFigure(1, 1e-300, 1e300));
+    EXPECT_EQ(parabolaPlot(overflowing).result, DrawResult::Failed);
+    EXPECT_EQ(circlePlot(overflowing).result, DrawResult::Failed);
+    // At a vast scale the frame shows its axes alone and the line is traced along them.
+    const WorldFrame vast(W, H, 1e300);
+    EXPECT_EQ(parabolaPlot(storeOf(lineFigure(1, 1, 0)), vast).result, DrawResult::Complete);
+    EXPECT_EQ(circlePlot(storeOf(lineFigure(1, 1, 0)), vast).result, DrawResult::Complete);
 }
-
-using parabolas::PlotResult;
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DrawingFailureTest,
-    testing::Values(
-        FailureRow{"ScaleZero", 0, noFigure, PlotResult::Failed, true},
-        FailureRow{"LineOverflows", 9, lineFigure(1, 1e-300, 1e300), PlotResult::Failed, true},
-        FailureRow{"ParabolaOverflows", 9, conicFigure(1e305, 0, 0), PlotResult::ParabolaPassFailed,
-                   true},
-        // A fiftieth of the scale is 0: the parabola's x would never move on.
-        FailureRow{"ScaleTooSmallToStep", 1e-322, conicFigure(1, 0, 0),
-                   PlotResult::ParabolaPassFailed, true},
-        // The frame shows its axes alone, and every pass ends.
-        FailureRow{"ScaleTooLargeForUnits", 1e17, conicFigure(1, 0, 0), PlotResult::Complete,
-                   false},
-        FailureRow{"LargeScaleWithALine", 1e300, lineFigure(1, 1, 0), PlotResult::Complete, false}),
-    rowName<FailureRow>);
 
 } // namespace

@@ -10,6 +10,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+TEST(DecodeText, ChoosesUtf8OnlyWhenTheBytesAreUtf8)
+{
+    // clang-format off
+    const std::pair<QByteArray, QString> rows[] = {
+        {"secret\r\n", u"secret\r\n"_s},
+        {"caf\xe9", u"café"_s},
+        {"\x80 5", u"€ 5"_s},
+        {"caf\xc3\xa9", u"café"_s},
+        {"\xef\xbb\xbfpw", u"pw"_s},  // UTF-8 after a byte-order mark
+        {"\xef\xbb\xbf", QString()},   // the byte-order mark alone
+        {"\xc3\xa9\xe9", u"Ã©é"_s},    // UTF-8 with an invalid byte is Windows-1252
+        {"caf\xc3", u"cafÃ"_s},         // and so is truncated UTF-8
+        {QByteArray(), QString()},
+    };
+    // clang-format on
+    for (const auto &[bytes, text] : rows)
+        EXPECT_EQ(decodeText(bytes), text) << bytes.toHex().toStdString();
+}
+
 TEST(TextFile, SplitsLinesAtEveryKindOfLineEnd)
 {
     struct Row

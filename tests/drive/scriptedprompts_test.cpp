@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+// Answers taken in the order queued, Cancel, Yes and No, messages and input boxes recorded until
+// the script asks for them, an input or question box with nothing queued, and print jobs sent to
+// the queued PDF file are pinned by the scenarios (editor-teacher, editor-unsaved, error-noanswer,
+// editor-unanswered, the print scenarios).
+
 namespace {
 
 PrintJob onePageJob()
@@ -17,19 +22,6 @@ PrintJob onePageJob()
     OperationLog page;
     page.add(line);
     return {page};
-}
-
-TEST(ScriptedPrompts, AnswersInputBoxesInTheOrderQueued)
-{
-    ScriptedPrompts prompts;
-    prompts.queueAnswer(QStringLiteral("first"));
-    prompts.queueAnswer(std::nullopt);
-    prompts.queueAnswer(QString());
-
-    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Identity:")), QStringLiteral("first"));
-    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Identity:")), std::nullopt);
-    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Identity:")), QString());
-    EXPECT_EQ(prompts.takeFailure(), std::nullopt);
 }
 
 TEST(ScriptedPrompts, AnInputBoxWithNothingQueuedFailsOnce)
@@ -44,46 +36,13 @@ TEST(ScriptedPrompts, AnInputBoxWithNothingQueuedFailsOnce)
     EXPECT_EQ(prompts.takeFailure(), std::nullopt);
 }
 
-TEST(ScriptedPrompts, RecordsMessagesUntilTaken)
-{
-    ScriptedPrompts prompts;
-    prompts.message(nullptr, QStringLiteral("No access"));
-    prompts.message(nullptr, QStringLiteral("Division by zero"), QStringLiteral("Fout"));
-
-    const QList<ScriptedPrompts::Message> messages = prompts.takeMessages();
-    ASSERT_EQ(messages.size(), 2);
-    EXPECT_EQ(messages[0].title, defaultMessageTitle());
-    EXPECT_EQ(messages[0].text, QStringLiteral("No access"));
-    EXPECT_EQ(messages[1].title, QStringLiteral("Fout"));
-    EXPECT_TRUE(prompts.takeMessages().isEmpty());
-}
-
-TEST(ScriptedPrompts, AnswersQuestionBoxesFromTheSameQueue)
-{
-    ScriptedPrompts prompts;
-    prompts.queueAnswer(QStringLiteral("Yes"));
-    prompts.queueAnswer(QStringLiteral("No"));
-    prompts.queueAnswer(std::nullopt);
-    prompts.queueAnswer(QStringLiteral("typed"));
-
-    EXPECT_TRUE(prompts.question(nullptr, QStringLiteral("Throw away?")));
-    EXPECT_FALSE(prompts.question(nullptr, QStringLiteral("Throw away?")));
-    EXPECT_FALSE(prompts.question(nullptr, QStringLiteral("Throw away?"), QStringLiteral("Title")));
-    EXPECT_EQ(prompts.input(nullptr, QStringLiteral("Save as")), QStringLiteral("typed"));
-    EXPECT_EQ(prompts.takeFailure(), std::nullopt);
-
-    // Each question box is recorded among the messages, marked as a question.
-    const QList<ScriptedPrompts::Message> messages = prompts.takeMessages();
-    ASSERT_EQ(messages.size(), 3);
-    EXPECT_TRUE(messages[0].question);
-    EXPECT_EQ(messages[0].title, defaultMessageTitle());
-    EXPECT_EQ(messages[2].title, QStringLiteral("Title"));
-    EXPECT_EQ(messages[2].text, QStringLiteral("Throw away?"));
-}
-
 TEST(ScriptedPrompts, AQuestionBoxTakesOnlyYesOrNo)
 {
     ScriptedPrompts prompts;
+    prompts.queueAnswer(std::nullopt);
+    EXPECT_FALSE(prompts.question(nullptr, QStringLiteral("Throw away?")));
+    EXPECT_EQ(prompts.takeFailure(), std::nullopt);
+
     prompts.queueAnswer(QStringLiteral("yes"));
     EXPECT_FALSE(prompts.question(nullptr, QStringLiteral("Throw away?")));
     EXPECT_EQ(
@@ -95,36 +54,14 @@ TEST(ScriptedPrompts, AQuestionBoxTakesOnlyYesOrNo)
               QStringLiteral("a question box asked \"Throw away?\" with no answer queued"));
 }
 
-TEST(ScriptedPrompts, RecordsInputBoxesUntilTaken)
+TEST(ScriptedPrompts, RecordsTheDefaultTextOfAnInputBox)
 {
     ScriptedPrompts prompts;
     prompts.queueAnswer(QStringLiteral("roots"));
-    prompts.input(nullptr, QStringLiteral("Save as"), QStringLiteral("Lines en circles"));
     prompts.input(nullptr, QStringLiteral("Identity:"), QString(), QStringLiteral("teacher"));
-
     const QList<ScriptedPrompts::Prompt> shown = prompts.takePrompts();
-    ASSERT_EQ(shown.size(), 2);
-    EXPECT_EQ(shown[0].title, QStringLiteral("Lines en circles"));
-    EXPECT_EQ(shown[0].prompt, QStringLiteral("Save as"));
-    EXPECT_EQ(shown[0].defaultText, QString());
-    EXPECT_EQ(shown[1].title, defaultMessageTitle());
-    EXPECT_EQ(shown[1].defaultText, QStringLiteral("teacher"));
-    EXPECT_TRUE(prompts.takePrompts().isEmpty());
-}
-
-TEST(ScriptedPrompts, PrintsToTheQueuedPdfFile)
-{
-    QTemporaryDir directory;
-    const QString path = directory.filePath(QStringLiteral("graph.pdf"));
-    ScriptedPrompts prompts;
-    prompts.queuePrinter(path);
-
-    EXPECT_TRUE(prompts.print(nullptr, onePageJob()));
-    EXPECT_GT(QFileInfo(path).size(), 0);
-    ASSERT_TRUE(prompts.lastJob());
-    ASSERT_EQ(prompts.lastJob()->size(), 1u);
-    EXPECT_EQ(prompts.lastJob()->front().operations(), onePageJob().front().operations());
-    EXPECT_EQ(prompts.takeFailure(), std::nullopt);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].defaultText, QStringLiteral("teacher"));
 }
 
 TEST(ScriptedPrompts, APrintWithoutPrinterOrWritableFileFails)

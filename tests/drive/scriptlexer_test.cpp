@@ -1,5 +1,5 @@
-#include "scriptlexer.h"
 #include "scripterror.h"
+#include "scriptlexer.h"
 #include "testsupport.h"
 #include "textformat.h"
 
@@ -25,69 +25,42 @@ ScriptWord inQuotes(const char *text)
     return {QString::fromUtf8(text), true};
 }
 
-struct WordsRow
+TEST(SplitWords, SplitsIntoWords)
 {
-    const char *name;
-    const char *line;
-    QList<ScriptWord> expected;
-};
-
-class SplitWordsTest : public testing::TestWithParam<WordsRow>
-{
-};
-
-TEST_P(SplitWordsTest, SplitsIntoWords)
-{
-    EXPECT_EQ(splitWords(QString::fromUtf8(GetParam().line)), GetParam().expected);
+    // clang-format off
+    const std::pair<const char *, QList<ScriptWord>> rows[] = {
+        {" click\tFd.Command5  ", {bare("click"), bare("Fd.Command5")}},
+        {"type Fd.Text1 \"a  b\"", {bare("type"), bare("Fd.Text1"), inQuotes("a  b")}},
+        {"answer \"\"", {bare("answer"), inQuotes("")}},
+        {R"(expect Help.Text1 "x\r\ny\t\"z\"\\")", {bare("expect"), bare("Help.Text1"), inQuotes("x\r\ny\t\"z\"\\")}},
+        {"select Fst.List1 \"3\"", {bare("select"), bare("Fst.List1"), inQuotes("3")}},
+        {" \t ", {}},
+    };
+    // clang-format on
+    for (const auto &[line, words] : rows)
+        EXPECT_EQ(splitWords(QString::fromUtf8(line)), words) << line;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SplitWordsTest,
-    testing::Values(
-        WordsRow{"BlanksAndTabs", " click\tFd.Command5  ", {bare("click"), bare("Fd.Command5")}},
-        WordsRow{"QuotedKeepsBlanks",
-                 "type Fd.Text1 \"a  b\"",
-                 {bare("type"), bare("Fd.Text1"), inQuotes("a  b")}},
-        WordsRow{"EmptyQuoted", "answer \"\"", {bare("answer"), inQuotes("")}},
-        WordsRow{"Escapes",
-                 R"(expect Help.Text1 "x\r\ny\t\"z\"\\")",
-                 {bare("expect"), bare("Help.Text1"), inQuotes("x\r\ny\t\"z\"\\")}},
-        WordsRow{"QuotedNumberStaysQuoted",
-                 "select Fst.List1 \"3\"",
-                 {bare("select"), bare("Fst.List1"), inQuotes("3")}},
-        WordsRow{"NothingButBlanks", " \t ", {}}),
-    rowName<WordsRow>);
-
-struct ErrorRow
+TEST(SplitWords, RefusesMalformedLines)
 {
-    const char *name;
-    const char *line;
-    const char *reason;
-};
-
-class SplitWordsErrorTest : public testing::TestWithParam<ErrorRow>
-{
-};
-
-TEST_P(SplitWordsErrorTest, RefusesMalformedLines)
-{
-    try {
-        splitWords(QString::fromUtf8(GetParam().line));
-        FAIL() << "no error for " << GetParam().line;
-    } catch (const ScriptError &error) {
-        EXPECT_EQ(error.reason().toStdString(), GetParam().reason);
+    // clang-format off
+    const std::pair<const char *, const char *> rows[] = {
+        {"answer \"abc", "unterminated quote"},
+        {"answer \"abc\\", "unterminated quote"},
+        {"answer \"a\\qb\"", "unknown escape \\q"},
+        {"answer ab\"c\"", "a quote must begin and end a whole word"},
+        {"answer \"ab\"c", "a quote must begin and end a whole word"},
+    };
+    // clang-format on
+    for (const auto &[line, reason] : rows) {
+        try {
+            splitWords(QString::fromUtf8(line));
+            ADD_FAILURE() << "no error for " << line;
+        } catch (const ScriptError &error) {
+            EXPECT_EQ(error.reason().toStdString(), reason);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SplitWordsErrorTest,
-    testing::Values(
-        ErrorRow{"Unterminated", "answer \"abc", "unterminated quote"},
-        ErrorRow{"EndsInBackslash", "answer \"abc\\", "unterminated quote"},
-        ErrorRow{"UnknownEscape", "answer \"a\\qb\"", "unknown escape \\q"},
-        ErrorRow{"QuoteInsideWord", "answer ab\"c\"", "a quote must begin and end a whole word"},
-        ErrorRow{"WordAfterQuote", "answer \"ab\"c", "a quote must begin and end a whole word"}),
-    rowName<ErrorRow>);
 
 TEST(SplitWords, ReadsBackWhatQuotedWrites)
 {

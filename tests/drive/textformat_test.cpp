@@ -8,33 +8,23 @@
 
 namespace {
 
-struct NumberRow
+TEST(FormatNumber, IsShortestPlainDecimal)
 {
-    const char *name;
-    double value;
-    const char *expected;
-};
-
-class FormatNumberTest : public testing::TestWithParam<NumberRow>
-{
-};
-
-TEST_P(FormatNumberTest, IsShortestPlainDecimal)
-{
-    EXPECT_EQ(formatNumber(GetParam().value).toStdString(), GetParam().expected);
+    // clang-format off
+    const std::pair<double, const char *> rows[] = {
+        {3062.5, "3062.5"},
+        {-2000, "-2000"},
+        {0.1, "0.1"},
+        {0.1 + 0.2, "0.30000000000000004"},
+        {1e20, "100000000000000000000"},
+        {-1.5e-7, "-0.00000015"},
+        {-0.0, "0"},
+        {std::numeric_limits<double>::infinity(), "inf"},
+    };
+    // clang-format on
+    for (const auto &[value, expected] : rows)
+        EXPECT_EQ(formatNumber(value).toStdString(), expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FormatNumberTest,
-    testing::Values(NumberRow{"Fraction", 3062.5, "3062.5"},
-                    NumberRow{"NegativeWhole", -2000, "-2000"},
-                    NumberRow{"NoBinaryNoise", 0.1, "0.1"},
-                    NumberRow{"SumKeepsItsDigits", 0.1 + 0.2, "0.30000000000000004"},
-                    NumberRow{"LargeWithoutExponent", 1e20, "100000000000000000000"},
-                    NumberRow{"SmallWithoutExponent", -1.5e-7, "-0.00000015"},
-                    NumberRow{"NegativeZero", -0.0, "0"},
-                    NumberRow{"Infinity", std::numeric_limits<double>::infinity(), "inf"}),
-    rowName<NumberRow>);
 
 TEST(FormatNumber, ShortensFloatsAsFloats)
 {

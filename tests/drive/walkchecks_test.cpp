@@ -20,61 +20,49 @@ using namespace walkchecks;
 
 namespace {
 
-// A text a control shows, and whether a check finds its word in it.
-struct ShownTextRow
+TEST(ShowsInfOrNan, FindsTheWordsInAnyCaseButNotInsideOtherWords)
 {
-    const char *name;
-    const char *text;
-    bool shows;
-};
-
-class ShowsInfOrNan : public testing::TestWithParam<ShownTextRow>
-{
-};
-
-TEST_P(ShowsInfOrNan, FindsTheWordsInAnyCaseButNotInsideOtherWords)
-{
-    EXPECT_EQ(showsInfOrNan(QString::fromUtf8(GetParam().text)), GetParam().shows);
+    // clang-format off
+    const std::pair<const char *, bool> rows[] = {
+        {"-inf", true},
+        {" INF", true},
+        {"x = Infinity", true},
+        {"  2.000     nan  +", true},
+        {"1.#INF", true},
+        {"nan(ind)", true},
+        {"y=NaN", true},
+        {"&Info", false},
+        {"financial", false},
+        {"nanometre", false},
+        {"12inf", false},
+        {"\xc3\xa9nan", false},
+        {" .5", false},
+    };
+    // clang-format on
+    for (const auto &[text, shows] : rows)
+        EXPECT_EQ(showsInfOrNan(QString::fromUtf8(text)), shows) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ShowsInfOrNan,
-    testing::Values(
-        ShownTextRow{"Inf", "inf", true}, ShownTextRow{"SignedInf", "-inf", true},
-        ShownTextRow{"LeadingBlank", " INF", true}, ShownTextRow{"Infinity", "x = Infinity", true},
-        ShownTextRow{"NanInATableRow", "  2.000     nan  +", true},
-        ShownTextRow{"WindowsInf", "1.#INF", true},
-        ShownTextRow{"NanWithPayload", "nan(ind)", true},
-        ShownTextRow{"AfterAnEqualsSign", "y=NaN", true}, ShownTextRow{"Info", "&Info", false},
-        ShownTextRow{"Information", "Information", false},
-        ShownTextRow{"Financial", "financial", false}, ShownTextRow{"Nano", "nanometre", false},
-        ShownTextRow{"Name", "Nancy", false}, ShownTextRow{"AfterDigits", "12inf", false},
-        ShownTextRow{"AccentedNeighbour", "\xc3\xa9nan", false}, ShownTextRow{"Empty", "", false},
-        ShownTextRow{"Number", " .5", false}),
-    rowName<ShownTextRow>);
-
-class ShowsNegativeZero : public testing::TestWithParam<ShownTextRow>
+TEST(ShowsNegativeZero, FindsANegativeZeroStandingAlone)
 {
-};
-
-TEST_P(ShowsNegativeZero, FindsANegativeZeroStandingAlone)
-{
-    EXPECT_EQ(showsNegativeZero(QString::fromUtf8(GetParam().text)), GetParam().shows);
+    // clang-format off
+    const std::pair<const char *, bool> rows[] = {
+        {"-0", true},
+        {"   -0.000   +", true},
+        {"x = -0,00", true},
+        {"-.0", true},
+        {" 0", false},
+        {"-0.5", false},
+        {"-10", false},
+        {"-0.001", false},
+        {"10-0", false},
+        {"x-0", false},
+        {"1e-0", false},
+    };
+    // clang-format on
+    for (const auto &[text, shows] : rows)
+        EXPECT_EQ(showsNegativeZero(QString::fromUtf8(text)), shows) << text;
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, ShowsNegativeZero,
-                         testing::Values(ShownTextRow{"Bare", "-0", true},
-                                         ShownTextRow{"FormattedInATable", "   -0.000   +", true},
-                                         ShownTextRow{"DecimalComma", "x = -0,00", true},
-                                         ShownTextRow{"NoLeadingZero", "-.0", true},
-                                         ShownTextRow{"Zero", " 0", false},
-                                         ShownTextRow{"NegativeHalf", "-0.5", false},
-                                         ShownTextRow{"NegativeTen", "-10", false},
-                                         ShownTextRow{"NegativeSmall", "-0.001", false},
-                                         ShownTextRow{"Subtraction", "10-0", false},
-                                         ShownTextRow{"AfterALetter", "x-0", false},
-                                         ShownTextRow{"Exponent", "1e-0", false}),
-                         rowName<ShownTextRow>);
 
 TEST(FirstNonFiniteOperation, FindsTheFirstCoordinateOrFontSizeThatIsNotFinite)
 {
@@ -166,35 +154,26 @@ TEST(DirectorySnapshot, TellsWhatAppearedChangedOrDisappeared)
     root.mkdir(u"work"_s);
     writeFile(root, u"outside/deeper/KEPT.OP 1"_s, "kept");
     writeFile(root, u"top.txt"_s, "top");
-    const DirectorySnapshot start = DirectorySnapshot::take(root.path(), true, {u"work"_s});
-    EXPECT_EQ(DirectorySnapshot::take(root.path(), true, {u"work"_s}).changeSince(start),
-              std::nullopt);
+    const auto now = [&root] { return DirectorySnapshot::take(root.path(), true, {u"work"_s}); };
+    const DirectorySnapshot start = now();
+    EXPECT_EQ(now().changeSince(start), std::nullopt);
 
     // What happens inside a skipped directory does not count.
     writeFile(root, u"work/ROOTS.OP 1"_s, "task");
-    EXPECT_EQ(DirectorySnapshot::take(root.path(), true, {u"work"_s}).changeSince(start),
-              std::nullopt);
+    EXPECT_EQ(now().changeSince(start), std::nullopt);
 
     writeFile(root, u"outside/deeper/NEW.OP 1"_s, "new");
-    EXPECT_EQ(DirectorySnapshot::take(root.path(), true, {u"work"_s})
-                  .changeSince(start)
-                  .value_or(QString())
-                  .left(29),
-              u"outside/deeper/NEW.OP 1 appea"_s);
+    EXPECT_TRUE(now().changeSince(start).value_or(QString()).startsWith(
+        u"outside/deeper/NEW.OP 1 appea"_s));
     root.remove(u"outside/deeper/NEW.OP 1"_s);
 
     writeFile(root, u"outside/deeper/KEPT.OP 1"_s, "longer now");
-    EXPECT_TRUE(DirectorySnapshot::take(root.path(), true, {u"work"_s})
-                    .changeSince(start)
-                    .value_or(QString())
-                    .startsWith(u"outside/deeper/KEPT.OP 1 changed from a file of 4 bytes"_s));
+    EXPECT_TRUE(now().changeSince(start).value_or(QString()).startsWith(
+        u"outside/deeper/KEPT.OP 1 changed from a file of 4 bytes"_s));
 
-    const DirectorySnapshot changed = DirectorySnapshot::take(root.path(), true, {u"work"_s});
+    const DirectorySnapshot changed = now();
     root.remove(u"top.txt"_s);
-    const std::optional<QString> change =
-        DirectorySnapshot::take(root.path(), true, {u"work"_s}).changeSince(changed);
-    ASSERT_TRUE(change);
-    EXPECT_EQ(*change, u"top.txt disappeared"_s);
+    EXPECT_EQ(now().changeSince(changed), u"top.txt disappeared"_s);
 }
 
 TEST(DirectorySnapshot, MatchingTakesOnlyTheNamedFilesOfTheDirectoryItself)

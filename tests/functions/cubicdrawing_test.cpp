@@ -4,7 +4,6 @@
 #include "canvas/worldframe.h"
 #include "testsupport.h"
 
-#include <algorithm>
 #include <vector>
 
 using namespace cubic;
@@ -13,89 +12,60 @@ namespace {
 
 using Kind = DrawingOperation::Kind;
 
-struct Drawing
-{
-    DrawResult result;
-    std::vector<DrawingOperation> ops;
-};
-
-Drawing drawn(double s, bool grid, const Coefficients &polynomial)
-{
-    RecordingSurface surface(6135, 6135);
-    const DrawResult result = draw(surface, WorldFrame::onSurface(surface, s), grid, polynomial);
-    return {result, surface.log().operations()};
-}
-
-// The pen colours in the order they were set, and how many strokes and points each drew.
+// The operations drawn after each change of the pen colour.
 struct Stretch
 {
     SystemColour colour;
-    int drawn;
+    Operations drawn;
 };
-std::vector<Stretch> stretches(const std::vector<DrawingOperation> &ops)
+
+std::vector<Stretch> stretches(const Coefficients &polynomial, DrawResult expected)
 {
+    RecordingSurface surface(6135, 6135);
+    EXPECT_EQ(draw(surface, WorldFrame::onSurface(surface, 8), false, polynomial), expected);
     std::vector<Stretch> result;
-    for (const DrawingOperation &op : ops) {
+    for (const DrawingOperation &op : surface.log().operations()) {
         if (op.kind == Kind::Colour)
-            result.push_back({op.colour, 0});
+            result.push_back({op.colour, {}});
         else if (!result.empty())
-            ++result.back().drawn;
+            result.back().drawn.push_back(op);
     }
     return result;
 }
 
-TEST(CubicDrawing, DrawsEachPartInItsOwnColour)
+// y = x³/64 + x²/8 at the scale 8, where a world unit is 6125 / 16 = 382.8125 twips: at the left
+// border x = -8, y = -8 + 8 = 0, y' = 3 - 2 = 1 and y'' = -0.75 + 0.25 = -0.5.
+TEST(CubicDrawing, DrawsTheFrameThenTheCurveAndBothDerivativesEachInItsColour)
 {
-    const Drawing drawing = drawn(8, false, {1, -6, 11, -6});
-    ASSERT_EQ(drawing.result, DrawResult::Complete);
-    ASSERT_FALSE(drawing.ops.empty());
-    EXPECT_EQ(drawing.ops.front(), DrawingOperation::penColour(SystemColour::WindowText));
-    const std::vector<Stretch> parts = stretches(drawing.ops);
+    const std::vector<Stretch> parts = stretches({1.0 / 64, 1.0 / 8, 0, 0}, DrawResult::Complete);
+    struct Row
+    {
+        SystemColour colour;
+        std::size_t count;
+        DrawingOperation first;
+    };
+    // Two axes, 17 ticks on each, then 613 samples of each curve (X = 0, 10, ..., 6120).
+    // clang-format off
+    const Row rows[] = {
+        {SystemColour::WindowText, 2, DrawingOperation::line(0, 3062.5, 6125, 3062.5)},
+        {SystemColour::ButtonShadow, 34, DrawingOperation::line(0, 3022.5, 0, 3102.5)},
+        {SystemColour::Desktop, 613, DrawingOperation::point(0, 3062.5)},
+        {SystemColour::ActiveTitle, 613, DrawingOperation::point(0, 2679.6875)},
+        {SystemColour::InactiveTitle, 613, DrawingOperation::point(0, 3253.90625)},
+    };
+    // clang-format on
     ASSERT_EQ(parts.size(), 5u);
-    const SystemColour colours[] = {SystemColour::WindowText, SystemColour::ButtonShadow,
-                                    SystemColour::Desktop, SystemColour::ActiveTitle,
-                                    SystemColour::InactiveTitle};
-    const int counts[] = {2, 17 + 17, 613, 613, 613};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(parts[i].colour, colours[i]) << i;
-        EXPECT_EQ(parts[i].drawn, counts[i]) << i;
+    for (std::size_t i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(parts[i].colour, rows[i].colour);
+        ASSERT_EQ(parts[i].drawn.size(), rows[i].count);
+        EXPECT_EQ(parts[i].drawn.front(), rows[i].first);
     }
-}
-
-TEST(CubicDrawing, SamplesThePolynomialAndBothDerivatives)
-{
-    // y = x, y' = 1, y'' = 0 at the scale 8: the last sample of each curve at X = 6120.
-    const Drawing drawing = drawn(8, true, {0, 0, 1, 0});
-    const std::vector<DrawingOperation> &ops = drawing.ops;
-    const WorldFrame frame(6125, 6125, 8);
-    std::vector<double> lastHeights;
-    for (std::size_t i = 1; i < ops.size(); ++i) {
-        if (ops[i].kind == Kind::Colour && ops[i - 1].kind == Kind::Line && ops[i - 1].x2 == 6120)
-            lastHeights.push_back(ops[i - 1].y2);
-    }
-    lastHeights.push_back(ops.back().y2);
-    ASSERT_EQ(lastHeights.size(), 3u);
-    EXPECT_EQ(lastHeights[0], frame.Y(frame.x(6120)));
-    EXPECT_EQ(lastHeights[1], frame.Y(1));
-    EXPECT_EQ(lastHeights[2], frame.Y(0));
-}
-
-TEST(CubicDrawing, AZeroScaleDrawsTheAxesAndNoCurve)
-{
-    const Drawing drawing = drawn(0, false, {1, 0, 0, 0});
-    EXPECT_EQ(drawing.result, DrawResult::Failed);
-    const std::vector<Stretch> parts = stretches(drawing.ops);
-    ASSERT_EQ(parts.size(), 2u);
-    EXPECT_EQ(parts[0].drawn, 2);
-    EXPECT_EQ(parts[1].colour, SystemColour::ButtonShadow);
-    EXPECT_EQ(parts[1].drawn, 0);
 }
 
 TEST(CubicDrawing, StopsAtACurveValueThatOverflows)
 {
-    const Drawing drawing = drawn(8, false, {1e306, 0, 0, 0});
-    EXPECT_EQ(drawing.result, DrawResult::Failed);
-    const std::vector<Stretch> parts = stretches(drawing.ops);
+    const std::vector<Stretch> parts = stretches({1e306, 0, 0, 0}, DrawResult::Failed);
     ASSERT_EQ(parts.size(), 3u);
     EXPECT_EQ(parts[2].colour, SystemColour::Desktop);
 }

@@ -16,14 +16,13 @@ namespace {
 
 using Kind = DrawingOperation::Kind;
 
-// On the window's canvas at design size: Hh = 5995, Ww = 6005, and the plot box runs from
-// x0 = 300 to xmax = 5705 and from ytop = 300 down to y0 = 5695.
+// On the window's canvas at design size (6015 twips) the plot box runs from x0 = 300 to 5705
+// (5405 twips wide) and from y0 = 5695 up to 300 (5395 twips high); a tenth of it is 540.5 by
+// 539.5 twips, a fortieth, one dash, 135.125 by 134.875.
 constexpr float side = 6015;
-constexpr double y0 = 5695;
-constexpr double boxWidth = 5405;
-constexpr double boxHeight = 5395;
 
-// A fair coin thrown four times: heads, tails, heads, heads.
+// A fair coin thrown four times: heads, tails, heads, heads; the relative frequencies are 1,
+// 0.5, 2/3 and 0.75, and the tests stand at x = 300 + 1351.25 j.
 Experiment fourThrows()
 {
     ScriptedDraws random({0.7f, 0.2f, 0.9f, 0.6f});
@@ -32,9 +31,11 @@ Experiment fourThrows()
     return experiment;
 }
 
-std::vector<DrawingOperation> operationsOfKind(const RecordingSurface &surface, Kind kind)
+Operations drawnOfKind(Kind kind, const QLocale &locale = QLocale::c())
 {
-    std::vector<DrawingOperation> found;
+    RecordingSurface surface(side, side);
+    draw(surface, fourThrows(), locale);
+    Operations found;
     for (const DrawingOperation &operation : surface.log().operations()) {
         if (operation.kind == kind)
             found.push_back(operation);
@@ -44,49 +45,32 @@ std::vector<DrawingOperation> operationsOfKind(const RecordingSurface &surface, 
 
 TEST(FrequencyDiagram, DrawsAxesGridAndTheFrequencyLine)
 {
-    RecordingSurface surface(side, side);
-    draw(surface, fourThrows(), QLocale::c());
-
-    const std::vector<DrawingOperation> lines = operationsOfKind(surface, Kind::Line);
+    const Operations lines = drawnOfKind(Kind::Line);
     // Two axes, ten vertical and ten horizontal lines of 24 dashes, three joins of four points.
     ASSERT_EQ(lines.size(), 2u + 480u + 3u);
-    EXPECT_EQ(lines[0], DrawingOperation::line(300, y0, 6005, y0));
-    EXPECT_EQ(lines[1], DrawingOperation::line(300, 0, 300, y0));
-
-    const double d = boxHeight / 40;
-    EXPECT_EQ(lines[2],
-              DrawingOperation::line(300 + boxWidth / 10, y0, 300 + boxWidth / 10, y0 - d));
-    // The last dash of a vertical line runs above the plot box.
-    EXPECT_EQ(lines[25], DrawingOperation::line(300 + boxWidth / 10, y0 - 46 * d,
-                                                300 + boxWidth / 10, y0 - 47 * d));
-    const double e = boxWidth / 40;
-    EXPECT_EQ(lines[242],
-              DrawingOperation::line(300, y0 - boxHeight / 10, 300 + e, y0 - boxHeight / 10));
-
-    // The frequencies 1, 0.5, 2/3 and 0.75 joined point to point, never from the origin.
-    const auto point = [](int j, double frequency) {
-        return std::pair{300 + j * boxWidth / 4, y0 - frequency * boxHeight};
-    };
-    const std::vector<std::pair<double, double>> points = {point(1, 1), point(2, 0.5),
-                                                           point(3, 2.0 / 3), point(4, 0.75)};
-    for (int j = 1; j < 4; ++j) {
-        EXPECT_EQ(lines[482 + std::size_t(j) - 1],
-                  DrawingOperation::line(points[j - 1].first, points[j - 1].second, points[j].first,
-                                         points[j].second));
-    }
-    EXPECT_TRUE(operationsOfKind(surface, Kind::Point).empty());
+    EXPECT_EQ(lines[0], DrawingOperation::line(300, 5695, 6005, 5695));
+    EXPECT_EQ(lines[1], DrawingOperation::line(300, 0, 300, 5695));
+    EXPECT_EQ(lines[2], DrawingOperation::line(840.5, 5695, 840.5, 5560.125));
+    // The last dash of a vertical line, the 24th, runs above the plot box.
+    EXPECT_EQ(lines[25], DrawingOperation::line(840.5, -509.25, 840.5, -644.125));
+    EXPECT_EQ(lines[242], DrawingOperation::line(300, 5155.5, 435.125, 5155.5));
+    // The frequencies joined point to point, never from the origin.
+    EXPECT_EQ(lines[482], DrawingOperation::line(1651.25, 300, 3002.5, 2997.5));
+    EXPECT_NEAR(lines[483].y2, 5695 - 5395.0 * 2 / 3, 1e-9);
+    EXPECT_EQ(lines[484].x2, 5705);
+    EXPECT_EQ(lines[484].y2, 1648.75);
+    EXPECT_TRUE(drawnOfKind(Kind::Point).empty());
 }
 
 TEST(FrequencyDiagram, CentresTheTestLabelsByTheirWidth)
 {
-    RecordingSurface surface(side, side);
-    draw(surface, fourThrows(), QLocale::c());
-
-    const std::vector<DrawingOperation> fonts = operationsOfKind(surface, Kind::Font);
+    const Operations fonts = drawnOfKind(Kind::Font);
     ASSERT_EQ(fonts.size(), 1u);
     EXPECT_EQ(fonts[0].fontSize, 8);
 
-    const std::vector<DrawingOperation> texts = operationsOfKind(surface, Kind::Text);
+    RecordingSurface measure(side, side);
+    measure.setFontSize(8);
+    const Operations texts = drawnOfKind(Kind::Text);
     ASSERT_EQ(texts.size(), 11u + 12u);
     const QStringList expected = {u" 0"_s,   u" .4"_s,  u" .8"_s,  u" 1.2"_s, u" 1.6"_s, u" 2"_s,
                                   u" 2.4"_s, u" 2.8"_s, u" 3.2"_s, u" 3.6"_s, u" 4"_s};
@@ -94,85 +78,49 @@ TEST(FrequencyDiagram, CentresTheTestLabelsByTheirWidth)
         SCOPED_TRACE(i);
         const DrawingOperation &label = texts[std::size_t(i)];
         EXPECT_EQ(label.text, expected[i]);
-        EXPECT_GT(surface.textWidth(label.text), 0);
-        EXPECT_DOUBLE_EQ(label.x1 + surface.textWidth(label.text) / 2, 270 + i * boxWidth / 10);
+        EXPECT_GT(measure.textWidth(label.text), 0);
+        EXPECT_DOUBLE_EQ(label.x1 + measure.textWidth(label.text) / 2, 270 + 540.5 * i);
         EXPECT_EQ(label.y1, 5795);
     }
 }
 
 TEST(FrequencyDiagram, LabelsTheFrequenciesUpToOnePointOne)
 {
-    struct Case
-    {
-        const char *name;
-        QLocale locale;
-        QString half;
-    };
-    for (const Case &row : {Case{"point", QLocale::c(), u"0.5"_s},
-                            Case{"decimal comma", QLocale(QLocale::German), u"0,5"_s}}) {
-        SCOPED_TRACE(row.name);
-        RecordingSurface surface(side, side);
-        draw(surface, fourThrows(), row.locale);
-
-        const std::vector<DrawingOperation> texts = operationsOfKind(surface, Kind::Text);
+    for (const auto &[locale, half, one, oneTenthMore] :
+         {std::tuple{QLocale::c(), u"0.5"_s, u"1.0"_s, u"1.1"_s},
+          std::tuple{QLocale(QLocale::German), u"0,5"_s, u"1,0"_s, u"1,1"_s}}) {
+        SCOPED_TRACE(half.toStdString());
+        const Operations texts = drawnOfKind(Kind::Text, locale);
         ASSERT_EQ(texts.size(), 23u);
-        const std::vector<DrawingOperation> labels(texts.begin() + 11, texts.end());
-        EXPECT_EQ(labels[5].text, row.half);
-        for (int k = 0; k < 12; ++k) {
-            EXPECT_EQ(labels[std::size_t(k)].x1, 20);
-            EXPECT_NEAR(labels[std::size_t(k)].y1, y0 - 100 - k * 0.1 * boxHeight, 1e-9);
+        const Operations labels(texts.begin() + 11, texts.end());
+        EXPECT_EQ(labels[5].text, half);
+        EXPECT_EQ(labels[10].text, one);
+        EXPECT_EQ(labels[11].text, oneTenthMore);
+        for (std::size_t k = 0; k < 12; ++k) {
+            EXPECT_EQ(labels[k].x1, 20);
+            EXPECT_NEAR(labels[k].y1, 5595 - 539.5 * double(k), 1e-9);
         }
-        EXPECT_EQ(labels[10].text, QLocale(row.locale).toString(1.0, 'f', 1));
-        // The label 1.1 lands above the plot box.
-        EXPECT_EQ(labels[11].text, QLocale(row.locale).toString(1.1, 'f', 1));
     }
 }
 
-TEST(FrequencyDiagram, OneTestHasNoFrequencyLine)
+// The nearest test is the column rounded half up: 1.6 is the second test.
+TEST(FrequencyDiagram, NamesTheNearestTestAndItsFrequency)
 {
-    ScriptedDraws random({0.5f});
-    Experiment experiment;
-    experiment.start(1, {0, 1, 1, Combination::Sum, Comparison::None, 0, 1}, random);
-    RecordingSurface surface(side, side);
-    draw(surface, experiment, QLocale::c());
-    EXPECT_EQ(surface.log().lineCount(), 482);
-}
-
-} // namespace
-
-namespace {
-
-struct PointerRow
-{
-    const char *name;
-    double X;
-    const char *text;
-};
-
-class DiagramPointText : public testing::TestWithParam<PointerRow>
-{
-};
-
-// Four tests: heads, tails, heads, heads; the columns stand at x0 + j * boxWidth / 4.
-TEST_P(DiagramPointText, NamesTheNearestTestAndItsFrequency)
-{
-    EXPECT_EQ(diagramPointText(fourThrows(), side, side, GetParam().X, QLocale::c()),
-              QString::fromUtf8(GetParam().text));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DiagramPointText,
-    testing::Values(PointerRow{"LeftOfTheBox", 100, ""},
-                    PointerRow{"NearerTheOriginThanTheFirstTest", 300 + boxWidth / 8 - 1, ""},
-                    PointerRow{"FirstTest", 300 + boxWidth / 4, "Test 1: relative frequency 1.00"},
-                    PointerRow{"SecondTest", 300 + boxWidth / 2 + 40,
-                               "Test 2: relative frequency 0.50"},
-                    PointerRow{"LastTest", 300 + boxWidth, "Test 4: relative frequency 0.75"},
-                    PointerRow{"RightOfTheBox", 300 + boxWidth * 9 / 8 + 1, ""}),
-    rowName<PointerRow>);
-
-TEST(DiagramPointTextBeforeAnyTest, IsEmpty)
-{
+    // clang-format off
+    const std::pair<double, const char *> rows[] = {
+        {100, ""},                                              // left of the box
+        {974.625, ""},                                          // nearer the origin than test 1
+        {1651.25, "Test 1: relative frequency 1.00"},
+        {2462, "Test 2: relative frequency 0.50"},              // column 1.6
+        {3042.5, "Test 2: relative frequency 0.50"},
+        {5705, "Test 4: relative frequency 0.75"},
+        {6381.625, ""},                                         // right of the box
+    };
+    // clang-format on
+    for (const auto &[X, text] : rows)
+        EXPECT_EQ(diagramPointText(fourThrows(), side, side, X, QLocale::c()),
+                  QString::fromUtf8(text))
+            << X;
     EXPECT_EQ(diagramPointText(Experiment(), side, side, 3000), QString());
 }
 

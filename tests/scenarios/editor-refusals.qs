@@ -37,6 +37,12 @@ messages
 file "KEPT.OP 1"
 text editor.Besluit
 
+# A character beyond the basic plane, two code units, is named as one character.
+type editor.Besluit "x = 2 😀"
+answer "kept"
+click editor.Command2
+messages
+
 # A file that cannot be written: a directory stands in its place, or the name is too long.
 type editor.Besluit "x = 2 or x = -2"
 answer "blocked"

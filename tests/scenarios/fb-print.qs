@@ -1,4 +1,6 @@
 # Printing one page, one and a half times the canvas, from the boxes as they are at the press.
+# The runner's printed lists every operation of the page; no unit test prints through the
+# window, so the whole page is the expectation.
 select Fst.List1 1
 click Fst.Command1
 select Fb.List1 1

@@ -1,4 +1,6 @@
 # Printing one page: every 10 twips with the standard pen rule, whatever the window samples.
+# The runner's printed lists every operation of the page; no unit test prints through the
+# window, so the whole page is the expectation.
 select Fst.List1 2
 click Fst.Command1
 select Fc.List1 4

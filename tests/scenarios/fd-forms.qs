@@ -16,6 +16,11 @@ text Fd.Text3
 text Fd.Text4
 text Fd.Text5
 text Fd.Text6
+echo "c alone edited to 5: an edit of the standard form, so the vertex follows"
+type Fd.Text4 5
+click Fd.Command4
+text Fd.Text5
+text Fd.Text6
 echo "a = 1, p = 1, q = -4, then a = 2 moves the vertex"
 type Fd.Text5 1
 type Fd.Text6 -4

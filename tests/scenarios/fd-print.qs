@@ -1,4 +1,6 @@
 # Printing the parabola on one page, from the boxes as they are.
+# The runner's printed lists every operation of the page; no unit test prints through the
+# window, so the whole page is the expectation.
 click Fst.Command1
 printer fd-page.pdf
 click Fd.Prt

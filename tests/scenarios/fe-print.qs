@@ -1,5 +1,7 @@
 # Printing the chosen family on one page, one and a half times the canvas, sampled every 10 twips
 # with every clamped sample set on its own: the branches of tan x end on the clamp lines.
+# The runner's printed lists every operation of the page; no unit test prints through the
+# window, so the whole page is the expectation.
 select Fst.List1 5
 click Fst.Command1
 select Fe.List1 4

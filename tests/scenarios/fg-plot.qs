@@ -4,7 +4,7 @@ click Fst.Command1
 echo "no figure stored: the frame alone"
 click Fg.Command1
 canvas Fg
-echo "the vertical line x = 4 and the parabola y = x^2 - 4: trace, vertical, parabola"
+echo "the vertical line x = 4 and the parabola y = x^2 - 4: trace, vertical, parabola (their order and places are pinned by conics_tests)"
 type Fg.Text5 1
 type Fg.Text6 0
 type Fg.Text7 -4
@@ -14,7 +14,7 @@ type Fg.Text2 1
 type Fg.Text4 -4
 click Fg.Command5
 click Fg.Command1
-canvas Fg ops
+canvas Fg
 messages
 echo "plotting again adds to the canvas; the scale slider clears it"
 click Fg.Command1

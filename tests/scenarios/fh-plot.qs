@@ -1,12 +1,12 @@
 # Plotting lines and circles.
 select Fst.List1 "Lines en circles"
 click Fst.Command1
-echo "the circle of radius 3 about the origin: a closed chain of 93 strokes, the first of length 0"
+echo "the circle of radius 3 about the origin: a closed chain of 93 strokes (its places are pinned by conics_tests)"
 select Fh.List1 1
 type Fh.Text4 -9
 click Fh.Command4
 click Fh.Command1
-canvas Fh ops
+canvas Fh
 echo "a circle and a line, stored as the second figure: both drawn"
 select Fh.List1 0
 type Fh.Text5 1
