@@ -139,7 +139,7 @@ void collectInLayoutOrder(QWidget *container, const QWidget *last, std::vector<Q
 
 } // namespace
 
-void orderTabsByLayout(QWidget *window, QWidget *last)
+QWidget *orderTabsByLayout(QWidget *window, QWidget *last)
 {
     std::vector<QWidget *> order;
     collectInLayoutOrder(window, last, order);
@@ -147,4 +147,5 @@ void orderTabsByLayout(QWidget *window, QWidget *last)
         order.push_back(last);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    return order.empty() ? nullptr : order.front();
 }
