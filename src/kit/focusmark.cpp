@@ -23,6 +23,8 @@ protected:
             if (!m_frame)
                 m_frame = new QFocusFrame(m_control->parentWidget());
             m_frame->setWidget(m_control);
+            // Above the neighbours, which stand close enough to hide a frame under them.
+            m_frame->raise();
         } else if (watched == m_control && event->type() == QEvent::FocusOut && m_frame) {
             m_frame->setWidget(nullptr);
         }

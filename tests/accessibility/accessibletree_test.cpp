@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "platformwarnings.h"
 #include "scriptedprompts.h"
 
 #include "app/moduleregistry.h"
@@ -11,10 +12,15 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <memory>
@@ -28,6 +34,9 @@ namespace {
 class AccessibleTree : public testing::TestWithParam<int>
 {
 protected:
+    // The offscreen platform cannot raise a menu or grab the keyboard for it, and says so.
+    static void SetUpTestSuite() { dropPlatformLimitationWarnings(); }
+
     void SetUp() override
     {
         const ModuleEntry &entry = moduleRegistry()[std::size_t(GetParam())];
@@ -118,6 +127,26 @@ TEST_P(AccessibleTree, DescribesTheGraphAfterAPlotAndForgetsItOnResize)
     EXPECT_NE(interface->text(QAccessible::Description), u"nothing drawn"_s);
     m_window->resize(m_window->size() + QSize(10, 10));
     EXPECT_EQ(interface->text(QAccessible::Description), u"nothing drawn"_s);
+}
+
+// The Menu key and Shift+F10 open the canvas's menu, whose entries show their shortcuts.
+TEST_P(AccessibleTree, OpensTheCanvasMenuFromTheKeyboard)
+{
+    auto *canvas = m_window->findChild<GraphCanvas *>();
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)}) {
+        QStringList entries;
+        QTimer::singleShot(0, [&entries] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (const QAction *action : menu->actions())
+                entries.append(action->text() + u' ' + action->shortcut().toString());
+            menu->close();
+        });
+        QTest::keyClick(canvas, key.key(), key.keyboardModifiers());
+        EXPECT_EQ(entries, QStringList({u"Copy graph Ctrl+C"_s, u"Save graph as… Ctrl+Shift+S"_s}));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
