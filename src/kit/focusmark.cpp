@@ -16,6 +16,13 @@ public:
         control->installEventFilter(this);
     }
 
+    // The frame belongs to the control's parent and may outlive the control.
+    ~FocusMark() override
+    {
+        if (m_frame)
+            m_frame->setWidget(nullptr);
+    }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {

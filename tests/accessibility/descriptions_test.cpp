@@ -137,6 +137,11 @@ INSTANTIATE_TEST_SUITE_P(
                      return families::graphInWords(families::Family::Sine, {2, 1, 3, 1});
                  },
                  "y = 2sin(1(x − 3)) + 1"},
+        WordsRow{"TangentUnshifted",
+                 [] {
+                     return families::graphInWords(families::Family::Tangent, {1, 2, 0, 0});
+                 },
+                 "y = 1tan(2x)"},
         WordsRow{"Quotient",
                  [] {
                      return families::graphInWords(families::Family::Quotient, {1, 2, 3, -4});
