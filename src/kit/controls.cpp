@@ -25,7 +25,8 @@ void giveKeyboardBehaviour(QWidget *control)
     } else if (auto *box = qobject_cast<QPlainTextEdit *>(control)) {
         box->setTabChangesFocus(true);
     }
-    // Styles mark a focused text box with the highlight colour alone, which a dark palette hides.
+    // Styles leave a focused slider or list unmarked, and mark a text box in the highlight colour
+    // alone, which a dark palette hides: each gets a focus mark of its own.
     if (qobject_cast<QScrollBar *>(control) || qobject_cast<QAbstractScrollArea *>(control) ||
         qobject_cast<QLineEdit *>(control))
         showFocusMark(control);
