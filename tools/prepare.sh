@@ -13,6 +13,9 @@ QUILLOR_PACKAGES+=(dpkg-dev file lintian appstream desktop-file-utils groff-base
 QUILLOR_PACKAGES+=(clang libclang-rt-14-dev)
 # Rebuilds of a fresh clone reuse what an earlier build of the same sources compiled.
 QUILLOR_PACKAGES+=(ccache)
+# For the test that reads a window as a screen reader does: a virtual display, a session bus and
+# the accessibility bus with its Python client.
+QUILLOR_PACKAGES+=(xvfb xauth dbus at-spi2-core python3-pyatspi)
 
 quillor_missing_packages() {
     local missing=()

@@ -71,6 +71,9 @@ private:
 
 QAccessibleInterface *programInterface(const QString &className, QObject *object)
 {
+    // A window of the program's own is a window, not a plain panel.
+    if (className == QLatin1String("QWidget") && static_cast<QWidget *>(object)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     if (className == QLatin1String("QScrollBar"))
         return new AccessibleSlider(static_cast<QScrollBar *>(object));
     // A frame whose caption is only a mnemonic mark groups its controls without a name.

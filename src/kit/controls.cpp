@@ -3,9 +3,10 @@
 #include "kit/focusmark.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -18,15 +19,17 @@ void giveKeyboardBehaviour(QWidget *control)
         slider->setSingleStep(1);
         slider->setPageStep(1);
         slider->setFocusPolicy(Qt::StrongFocus);
-        showFocusMark(slider);
-    } else if (qobject_cast<QAbstractItemView *>(control)) {
-        showFocusMark(control);
     } else if (auto *button = qobject_cast<QPushButton *>(control)) {
         button->setAutoDefault(true);
         button->setFocusPolicy(Qt::StrongFocus);
     } else if (auto *box = qobject_cast<QPlainTextEdit *>(control)) {
         box->setTabChangesFocus(true);
     }
+    // Styles leave a focused slider or list unmarked, and mark a text box in the highlight colour
+    // alone, which a dark palette hides: each gets a focus mark of its own.
+    if (qobject_cast<QScrollBar *>(control) || qobject_cast<QAbstractScrollArea *>(control) ||
+        qobject_cast<QLineEdit *>(control))
+        showFocusMark(control);
 }
 
 void widenToCaption(QWidget *control)

@@ -13,7 +13,7 @@ class QWidget;
 // Gives a control the keyboard behaviour users expect of its kind: sliders take the focus and
 // move with the arrow keys, Page Up/Down, Home and End; a focused button is pressed by Return as
 // well as Space; Tab leaves a multi-line text box instead of typing a tab into it; a focused
-// slider or list shows a focus mark.
+// slider, list or text box shows a focus mark.
 void giveKeyboardBehaviour(QWidget *control);
 
 // Sets the caption of a control that has one (a button, label, frame, check or option button).

@@ -16,6 +16,13 @@ public:
         control->installEventFilter(this);
     }
 
+    // The frame belongs to the control's parent and may outlive the control.
+    ~FocusMark() override
+    {
+        if (m_frame)
+            m_frame->setWidget(nullptr);
+    }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -23,6 +30,8 @@ protected:
             if (!m_frame)
                 m_frame = new QFocusFrame(m_control->parentWidget());
             m_frame->setWidget(m_control);
+            // Above the neighbours, which stand close enough to hide a frame under them.
+            m_frame->raise();
         } else if (watched == m_control && event->type() == QEvent::FocusOut && m_frame) {
             m_frame->setWidget(nullptr);
         }

@@ -3,6 +3,7 @@
 class QWidget;
 
 // Draws a frame around a control while it has the keyboard focus, in the palette's window-text
-// colour, for the kinds of control that the style leaves unmarked (sliders, lists, the canvas), so
-// that a keyboard user always sees where the focus is, also under a dark palette.
+// colour, for the kinds of control that the style leaves unmarked or marks only in the highlight
+// colour (sliders, lists, text boxes, the canvas), so that a keyboard user always sees where the
+// focus is, also under a dark palette.
 void showFocusMark(QWidget *control);

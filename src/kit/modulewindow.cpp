@@ -96,7 +96,9 @@ void ModuleWindow::reportFailure(DrawResult result, const QString &message)
 
 void ModuleWindow::orderTabs()
 {
-    orderTabsByLayout(this, m_canvas);
+    // The canvas, made before every control, would take the focus as the window opens.
+    if (QWidget *first = orderTabsByLayout(this, m_canvas))
+        first->setFocus();
 }
 
 void ModuleWindow::prepareCanvasForResize()

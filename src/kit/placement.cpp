@@ -65,25 +65,26 @@ bool takesTab(const QWidget *widget)
     return widget->focusPolicy() & Qt::TabFocus;
 }
 
-// Splits widgets into groups with a gap between them along one direction, in order along it.
-std::vector<std::vector<QWidget *>> splitAtGaps(std::vector<QWidget *> widgets,
-                                                Qt::Orientation orientation)
+// Splits widgets in two at the first gap that runs between them along one direction: those
+// before it and those after it, in order along that direction. One group when there is no gap.
+// Splitting at the first gap alone lets what lies after it be cut across the other way first, so
+// that a grid of buttons beside a list reads row by row.
+std::vector<std::vector<QWidget *>> splitAtFirstGap(std::vector<QWidget *> widgets,
+                                                    Qt::Orientation orientation)
 {
     std::stable_sort(widgets.begin(), widgets.end(), [orientation](QWidget *a, QWidget *b) {
         return spanAlong(a, orientation).start < spanAlong(b, orientation).start;
     });
-    std::vector<std::vector<QWidget *>> groups;
-    int end = 0;
-    for (QWidget *widget : widgets) {
-        const Span span = spanAlong(widget, orientation);
-        if (groups.empty() || span.start > end - overlapAllowed) {
-            groups.emplace_back();
-            end = span.end;
-        }
-        groups.back().push_back(widget);
+    if (widgets.size() < 2)
+        return {widgets};
+    int end = spanAlong(widgets.front(), orientation).end;
+    for (auto next = widgets.begin() + 1; next != widgets.end(); ++next) {
+        const Span span = spanAlong(*next, orientation);
+        if (span.start > end - overlapAllowed)
+            return {{widgets.begin(), next}, {next, widgets.end()}};
         end = std::max(end, span.end);
     }
-    return groups;
+    return {widgets};
 }
 
 void collectInLayoutOrder(QWidget *container, const QWidget *last, std::vector<QWidget *> &order);
@@ -94,7 +95,7 @@ void orderSiblings(std::vector<QWidget *> widgets, const QWidget *last,
                    std::vector<QWidget *> &order)
 {
     for (const Qt::Orientation orientation : {Qt::Vertical, Qt::Horizontal}) {
-        const auto groups = splitAtGaps(widgets, orientation);
+        const auto groups = splitAtFirstGap(widgets, orientation);
         if (groups.size() > 1) {
             for (const auto &group : groups)
                 orderSiblings(group, last, order);
@@ -139,7 +140,7 @@ void collectInLayoutOrder(QWidget *container, const QWidget *last, std::vector<Q
 
 } // namespace
 
-void orderTabsByLayout(QWidget *window, QWidget *last)
+QWidget *orderTabsByLayout(QWidget *window, QWidget *last)
 {
     std::vector<QWidget *> order;
     collectInLayoutOrder(window, last, order);
@@ -147,4 +148,5 @@ void orderTabsByLayout(QWidget *window, QWidget *last)
         order.push_back(last);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    return order.empty() ? nullptr : order.front();
 }

@@ -37,5 +37,5 @@ double heightInTwips(const QWidget *widget);
 // band into columns where a gap runs down it, and so on; bands top to bottom, columns left to
 // right. So a list comes before the frame below it when a tall frame stands beside both, the
 // controls of a frame come one after another at the frame's place, and a box comes just before
-// the slider beside it. `last`, when given, is the last stop.
-void orderTabsByLayout(QWidget *window, QWidget *last = nullptr);
+// the slider beside it. `last`, when given, is the last stop. Returns the first stop, if any.
+QWidget *orderTabsByLayout(QWidget *window, QWidget *last = nullptr);

@@ -4,7 +4,7 @@ key Fst Tab Return
 windows
 key Fd.VScroll2 Up Up
 text Fd.Text2
-key Fd Tab Tab Tab Tab Tab Tab Tab Tab Tab
+key Fd Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
 focus Fd
 key Fd Tab
 focus Fd

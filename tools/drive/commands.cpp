@@ -311,6 +311,11 @@ void Commands::key(const Arguments &arguments)
         target.control->setFocus(Qt::MouseFocusReason);
     }
     for (const QKeyCombination key : keys) {
+        // The canvas menu would wait for a user to choose from it; `export` saves the graph.
+        const bool asksForMenu = key == QKeyCombination(Qt::Key_Menu) ||
+                                 key == QKeyCombination(Qt::ShiftModifier, Qt::Key_F10);
+        if (asksForMenu && qobject_cast<GraphCanvas *>(target.window->focusWidget()))
+            throw ScriptError(QStringLiteral("the canvas menu is not for scripts: use export"));
         pressKey(target.window, key);
         processPendingEvents();
         if (!target.window->isVisible())

@@ -78,7 +78,7 @@ ConicsWindow::ConicsWindow(ModuleContext &context, const ModuleEntry &entry,
     add<QLabel>(this, "Label3", layout.secondFigureLabel, QStringLiteral("f2"));
     m_figureRows = add<QListWidget>(this, "List2", layout.figureRows);
     // The labels f1 and f2 stand beside the rows of the two figures.
-    nameByLabel(firstFigureLabel, {m_figureRows});
+    firstFigureLabel->setBuddy(m_figureRows);
     m_figureRows->setAccessibleName(QStringLiteral("f1, f2"));
     auto *intersectionLabel =
         add<QLabel>(this, "Label4", layout.intersectionLabel, layout.intersectionCaption);

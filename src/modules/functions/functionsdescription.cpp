@@ -9,11 +9,12 @@ namespace families {
 
 namespace {
 
-// "a·f(b(x − c)) + d" for the sine and the tangent.
+// "a·f(b(x − c)) + d" for the sine and the tangent; "a·f(bx) + d" for c = 0.
 QString periodicInWords(const QString &function, const Coefficients &coefficients)
 {
     const auto [a, b, c, d] = coefficients;
-    return u"%1%2(%3(%4))"_s.arg(numberInWords(a), function, numberInWords(b), shiftInWords(c)) +
+    const QString argument = c == 0 ? u"x"_s : u'(' + shiftInWords(c) + u')';
+    return u"%1%2(%3%4)"_s.arg(numberInWords(a), function, numberInWords(b), argument) +
            addedInWords(d);
 }
 

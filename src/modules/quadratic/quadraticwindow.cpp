@@ -67,6 +67,7 @@ QuadraticWindow::QuadraticWindow(ModuleContext &context, const ModuleEntry &entr
     auto *tableFrame = add<QGroupBox>(this, "Frame3", {0, 3120, 3375, 3135}, tableHeader);
     m_table = add<MultiLineTextBox>(tableFrame, "Text7", {120, 240, 3015, 2775});
     m_table->setLineWrapMode(QPlainTextEdit::NoWrap);
+    tableFrame->setAccessibleName(tableHeader.simplified());
     m_table->setAccessibleName(tableHeader.simplified());
     finishLayout({3480, 120, 6135, 6135});
 
