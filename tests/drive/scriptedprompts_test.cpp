@@ -16,7 +16,7 @@ PrintJob onePageJob()
     line.y2 = 1000;
     OperationLog page;
     page.add(line);
-    return {page};
+    return {{page, {}}};
 }
 
 TEST(ScriptedPrompts, AnswersInputBoxesInTheOrderQueued)
@@ -123,7 +123,8 @@ TEST(ScriptedPrompts, PrintsToTheQueuedPdfFile)
     EXPECT_GT(QFileInfo(path).size(), 0);
     ASSERT_TRUE(prompts.lastJob());
     ASSERT_EQ(prompts.lastJob()->size(), 1u);
-    EXPECT_EQ(prompts.lastJob()->front().operations(), onePageJob().front().operations());
+    EXPECT_EQ(prompts.lastJob()->front().operations.operations(),
+              onePageJob().front().operations.operations());
     EXPECT_EQ(prompts.takeFailure(), std::nullopt);
 }
 

@@ -74,6 +74,10 @@ ConicsWindow::ConicsWindow(ModuleContext &context, const ModuleEntry &entry,
     add<QLabel>(this, "Label2", layout.firstFigureLabel, QStringLiteral("f1"));
     add<QLabel>(this, "Label3", layout.secondFigureLabel, QStringLiteral("f2"));
     m_figureRows = add<QListWidget>(this, "List2", layout.figureRows);
+    // A long row wraps instead of scrolling sideways: a horizontal scroll bar would cover the
+    // last row of this low list.
+    m_figureRows->setWordWrap(true);
+    m_figureRows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     add<QLabel>(this, "Label4", layout.intersectionLabel, layout.intersectionCaption);
     m_intersections = add<MultiLineTextBox>(this, "Text8", layout.intersections);
     finishLayout(layout.canvas);
@@ -109,7 +113,9 @@ void ConicsWindow::storeAs(FigureNumber k)
                        {m_a.value(), m_b.value(), m_c.value()}};
     const std::optional<FigureRows> rows = storeFigure(k, boxes);
     if (!rows) {
-        m_context.prompts.message(this, failureMessage());
+        m_context.prompts.message(
+            this, QStringLiteral("The figure is not stored: a number that describes it is too "
+                                 "large to compute. Try smaller coefficients."));
         return;
     }
     const int first = int(k) * rowsPerFigure;
