@@ -45,6 +45,10 @@ void applyInterfaceFont()
     QFont::insertSubstitution(QStringLiteral("Times New Roman"),
                               QStringLiteral("Liberation Serif"));
     QApplication::setFont(interfaceFont());
-    if (!qApp->findChild<InterfaceFontKeeper *>())
-        qApp->installEventFilter(new InterfaceFontKeeper(qApp));
+    const QString keeperName = QStringLiteral("interfaceFontKeeper");
+    if (!qApp->findChild<QObject *>(keeperName, Qt::FindDirectChildrenOnly)) {
+        auto *keeper = new InterfaceFontKeeper(qApp);
+        keeper->setObjectName(keeperName);
+        qApp->installEventFilter(keeper);
+    }
 }
