@@ -6,6 +6,8 @@
 
 QUILLOR_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
     fonts-liberation2 poppler-utils)
+# For checking the windows under a platform theme with a font of its own.
+QUILLOR_PACKAGES+=(qt6ct)
 # For the tests of the installation: the Debian package and Debian's checker of it, the metainfo,
 # the desktop entry and the manual page.
 QUILLOR_PACKAGES+=(dpkg-dev file lintian appstream desktop-file-utils groff-base)

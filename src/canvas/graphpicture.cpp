@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
@@ -92,6 +93,14 @@ std::optional<PictureFormat> pictureFormatFor(const QString &fileName)
     if (extension == QLatin1StringView("pdf"))
         return PictureFormat::Pdf;
     return std::nullopt;
+}
+
+QString pictureFileName(const QString &typedName, const QString &chosenType)
+{
+    if (pictureFormatFor(typedName))
+        return typedName;
+    static const QRegularExpression firstExtension(QStringLiteral("\\*(\\.\\w+)"));
+    return typedName + firstExtension.match(chosenType).captured(1);
 }
 
 QImage graphImage(const GraphPicture &picture, double devicePixelRatio)

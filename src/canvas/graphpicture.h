@@ -30,6 +30,11 @@ enum class PictureFormat
 // The format a file name asks for by its extension, in any letter case; nothing for another.
 std::optional<PictureFormat> pictureFormatFor(const QString &fileName);
 
+// The name a graph is saved under when a save dialog gives the typed name and the chosen file
+// type, such as "SVG (*.svg)": a name without the extension of a picture format gets the first
+// extension of that type, as "graph" becomes "graph.svg"; "graph.pdf" stays as it is.
+QString pictureFileName(const QString &typedName, const QString &chosenType);
+
 // The picture as an image at a screen's logical resolution times the pixel ratio.
 QImage graphImage(const GraphPicture &picture, double devicePixelRatio);
 

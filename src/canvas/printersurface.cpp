@@ -8,37 +8,43 @@
 
 namespace {
 
-// On paper every pen colour role is black.
+// On paper every pen colour role is black, on white.
 QPalette blackPen()
 {
     QPalette palette;
     for (int role = 0; role < QPalette::NColorRoles; ++role)
         palette.setColor(QPalette::ColorRole(role), Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
     return palette;
 }
 
-// The printer as a drawing surface: twips from the top-left of the printable area.
+// A painted page as a drawing surface: twips from the top-left of the printable area.
 class PrinterSurface : public PainterSurface
 {
 public:
-    PrinterSurface(QPrinter &printer, QPainter &painter)
-        : PainterSurface(blackPen()), m_printer(printer)
+    PrinterSurface(QPainter &painter, double dotsPerInch)
+        : PainterSurface(blackPen()), m_device(*painter.device()), m_dotsPerInch(dotsPerInch)
     {
-        const double dotsPerInch = printer.resolution();
-        // A hairline on a fine printer is too faint: the pen is one pixel of a 96-dpi screen.
-        attachPainter(&painter, dotsPerInch / twipsPerInch, dotsPerInch / 96);
+        attachPainter(&painter, dotsPerInch / twipsPerInch, penWidth(dotsPerInch));
     }
 
     // Nothing on paper can be cleared.
     void clear() override {}
-    float widthInTwips() const override { return float(pixelsToTwips(pageRect().width(), dpi())); }
-    float heightInTwips() const override { return float(pixelsToTwips(pageRect().height(), dpi())); }
+    float widthInTwips() const override
+    {
+        return float(pixelsToTwips(m_device.width(), m_dotsPerInch));
+    }
+    float heightInTwips() const override
+    {
+        return float(pixelsToTwips(m_device.height(), m_dotsPerInch));
+    }
+
+    // A hairline on a fine printer is too faint: the pen is one pixel of a 96-dpi screen.
+    static double penWidth(double dotsPerInch) { return dotsPerInch / 96; }
 
 private:
-    double dpi() const { return m_printer.resolution(); }
-    QRectF pageRect() const { return m_printer.pageRect(QPrinter::DevicePixel); }
-
-    QPrinter &m_printer;
+    const QPaintDevice &m_device;
+    double m_dotsPerInch;
 };
 
 void replay(const OperationLog &page, DrawingSurface &surface)
@@ -69,6 +75,21 @@ void replay(const OperationLog &page, DrawingSurface &surface)
 
 } // namespace
 
+void paintPage(QPainter &painter, double dotsPerInch, const PrintedPage &page)
+{
+    painter.setClipping(false);
+    if (!page.graphSquare.isEmpty()) {
+        // Lines along the square's border are drawn whole: the clip reaches half a pen beyond it.
+        const double scale = dotsPerInch / twipsPerInch;
+        const double margin = PrinterSurface::penWidth(dotsPerInch) / 2;
+        const QRectF square(page.graphSquare.topLeft() * scale, page.graphSquare.size() * scale);
+        painter.setClipRect(square.adjusted(-margin, -margin, margin, margin));
+    }
+    PrinterSurface surface(painter, dotsPerInch);
+    replay(page.operations, surface);
+    surface.drawPendingLines();
+}
+
 bool sendToPrinter(QPrinter &printer, const PrintJob &job)
 {
     QPainter painter;
@@ -77,9 +98,7 @@ bool sendToPrinter(QPrinter &printer, const PrintJob &job)
     for (std::size_t page = 0; page < job.size(); ++page) {
         if (page > 0)
             printer.newPage();
-        PrinterSurface surface(printer, painter);
-        replay(job[page], surface);
-        surface.drawPendingLines();
+        paintPage(painter, printer.resolution(), job[page]);
     }
     return painter.end();
 }

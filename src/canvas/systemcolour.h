@@ -19,5 +19,14 @@ enum class SystemColour : unsigned char
 // The role's name as tests and the scenario runner list it: "buttontext", "windowtext", ...
 QString systemColourName(SystemColour role);
 
-// The shade a role has in a palette.
+// The least contrast a pen keeps against the canvas background, the palette's base colour.
+constexpr double leastPenContrast = 3.0;
+
+// The shade a role has in a palette, drawn on the palette's base colour. Every shade keeps at
+// least leastPenContrast against that background, light or dark, and the three curve colours
+// (desktop, active and inactive title bar) stay apart in hue.
 QColor systemColourShade(SystemColour role, const QPalette &palette);
+
+// The contrast ratio of two colours as screen-reading guidelines measure it: from 1 (the same
+// luminance) to 21 (black on white).
+double contrastRatio(const QColor &a, const QColor &b);

@@ -118,8 +118,9 @@ double readWholeNumber(Cursor &cursor, int bitsPerDigit)
 
 } // namespace
 
-double readNumber(QStringView text)
+double readNumber(QStringView text, const QLocale &locale)
 {
+    const bool commaIsPoint = locale.decimalPoint() == QLatin1String(",");
     Cursor cursor(text);
     char16_t c = cursor.peek();
 
@@ -144,11 +145,11 @@ double readNumber(QStringView text)
     for (c = cursor.peek();; c = cursor.peek()) {
         if (isDecimalDigit(c))
             hasDigits = true;
-        else if (c == u'.' && !hasPoint)
+        else if ((c == u'.' || (commaIsPoint && c == u',')) && !hasPoint)
             hasPoint = true;
         else
             break;
-        mantissa += static_cast<char>(c);
+        mantissa += c == u',' ? '.' : static_cast<char>(c);
         cursor.advance();
     }
     if (!hasDigits)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QStringView>
 
 // Reads the number at the start of a text the way every text box of the program is read:
@@ -7,4 +8,6 @@
 // at most one period and an optional exponent (E or D, optional sign, digits) are read as far as
 // they go, and the rest is ignored. "&H" and "&O" introduce a hexadecimal or octal whole number.
 // A text with no leading number reads as 0. The result is always a finite double.
-double readNumber(QStringView text);
+// Where the locale writes numbers with a decimal comma, a comma reads as the decimal point too,
+// so that a number reads back as the program shows it: "0,5" is 0.5 in Dutch and 0 in English.
+double readNumber(QStringView text, const QLocale &locale = QLocale::system());

@@ -119,7 +119,7 @@ bool GraphWindow::gridTicked() const
 }
 
 // The page is recorded whole first; on a failed point the message is shown and nothing is
-// printed.
+// printed. On paper, the drawing is clipped to the page box, the graph's square.
 void GraphWindow::printGraph()
 {
     const PageFrame frame(canvas()->widthInTwips(), canvas()->heightInTwips(), m_printMagnification,
@@ -129,5 +129,5 @@ void GraphWindow::printGraph()
         m_context.prompts.message(this, m_printFailureMessage);
         return;
     }
-    m_context.prompts.print(this, {page.log()});
+    m_context.prompts.print(this, {{page.log(), QRectF(0, 0, frame.W, frame.H)}});
 }

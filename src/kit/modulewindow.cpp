@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 
@@ -79,13 +80,23 @@ void ModuleWindow::copyGraph()
     QApplication::clipboard()->setImage(graphImage(m_canvas->picture(), 2 * devicePixelRatioF()));
 }
 
+// The dialog asks before it replaces the file that was typed; a name that gets its extension
+// only here is asked about here.
 void ModuleWindow::saveGraphAs()
 {
-    const QString fileName = QFileDialog::getSaveFileName(
+    QString chosenType;
+    const QString typedName = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save graph as"), QString(),
-        QStringLiteral("Pictures (*.png *.svg *.pdf);;PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"));
-    if (!fileName.isEmpty())
-        saveGraph(fileName);
+        QStringLiteral("Pictures (*.png *.svg *.pdf);;PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"),
+        &chosenType);
+    if (typedName.isEmpty())
+        return;
+    const QString fileName = pictureFileName(typedName, chosenType);
+    if (fileName != typedName && QFileInfo::exists(fileName) &&
+        !m_context.prompts.question(this,
+                                    QStringLiteral("%1 already exists. Replace it?").arg(fileName)))
+        return;
+    saveGraph(fileName);
 }
 
 void ModuleWindow::reportFailure(DrawResult result, const QString &message)

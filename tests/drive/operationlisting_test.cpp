@@ -46,7 +46,7 @@ TEST(DescribePrintJob, CountsOverAllPagesThenListsEveryOperation)
         QStringLiteral("print 100 200 \"y = \\\"x\\\"\""),
         QStringLiteral("line 0 0 1 1"),
     };
-    EXPECT_EQ(describePrintJob({first, second}), expected);
+    EXPECT_EQ(describePrintJob({{first, {}}, {second, {}}}), expected);
 }
 
 } // namespace

@@ -21,7 +21,7 @@ PrintJob onePageJob()
     line.y2 = 1000;
     OperationLog page;
     page.add(line);
-    return {page};
+    return {{page, {}}};
 }
 
 TEST(ScriptedPrompts, AnInputBoxWithNothingQueuedFailsOnce)

@@ -56,7 +56,7 @@ echo "a scale that is not a number reads as 0"
 type Fa.Text1 x
 click Fa.Command1
 messages
-echo "a coefficient too large: the drawing and the texts fail with one message, the texts stay"
+echo "a coefficient too large: the drawing and the texts fail with one message, the result boxes are emptied"
 type Fa.Text1 9
 type Fa.Text2 1E308
 click Fa.Command1
@@ -65,7 +65,7 @@ canvas Fa
 text Fa.Text6
 text Fa.Text7
 text Fa.Text11
-echo "texts that cannot be written while the drawing succeeds: the discriminant overflows"
+echo "texts that cannot be written while the drawing succeeds: the discriminant overflows, the boxes are emptied"
 type Fa.Text2 0
 type Fa.Text3 1
 type Fa.Text4 1E200

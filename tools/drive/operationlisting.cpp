@@ -51,15 +51,15 @@ QStringList describePrintJob(const PrintJob &job)
 {
     int lineCount = 0;
     int pointCount = 0;
-    for (const OperationLog &page : job) {
-        lineCount += page.lineCount();
-        pointCount += page.pointCount();
+    for (const PrintedPage &page : job) {
+        lineCount += page.operations.lineCount();
+        pointCount += page.operations.pointCount();
     }
     QStringList lines = {QStringLiteral("pages %1 lines %2 points %3")
                              .arg(job.size())
                              .arg(lineCount)
                              .arg(pointCount)};
-    for (const OperationLog &page : job)
-        appendOperations(lines, page);
+    for (const PrintedPage &page : job)
+        appendOperations(lines, page.operations);
     return lines;
 }

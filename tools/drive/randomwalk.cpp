@@ -537,8 +537,8 @@ std::optional<QString> Walk::check(qint64 milliseconds)
     if (std::optional<QString> failure = checkCanvases())
         return failure;
     if (m_printed && m_prompts.lastJob()) {
-        for (const OperationLog &page : *m_prompts.lastJob()) {
-            if (std::optional<QString> fault = operationFault(page))
+        for (const PrintedPage &page : *m_prompts.lastJob()) {
+            if (std::optional<QString> fault = operationFault(page.operations))
                 return u"the printed page's "_s + *fault;
         }
     }

@@ -80,6 +80,10 @@ ConicsWindow::ConicsWindow(ModuleContext &context, const ModuleEntry &entry,
     // The labels f1 and f2 stand beside the rows of the two figures.
     firstFigureLabel->setBuddy(m_figureRows);
     m_figureRows->setAccessibleName(QStringLiteral("f1, f2"));
+    // A long row wraps instead of scrolling sideways: a horizontal scroll bar would cover the
+    // last row of this low list.
+    m_figureRows->setWordWrap(true);
+    m_figureRows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *intersectionLabel =
         add<QLabel>(this, "Label4", layout.intersectionLabel, layout.intersectionCaption);
     m_intersections = add<MultiLineTextBox>(this, "Text8", layout.intersections);
@@ -117,7 +121,9 @@ void ConicsWindow::storeAs(FigureNumber k)
                        {m_a.value(), m_b.value(), m_c.value()}};
     const std::optional<FigureRows> rows = storeFigure(k, boxes);
     if (!rows) {
-        m_context.prompts.message(this, failureMessage());
+        m_context.prompts.message(
+            this, QStringLiteral("The figure is not stored: a number that describes it is too "
+                                 "large to compute. Try smaller coefficients."));
         return;
     }
     const int first = int(k) * rowsPerFigure;

@@ -131,7 +131,8 @@ QString CubicWindow::graphInWords() const
 
 // Plot clears the canvas and draws before it writes the texts, which are written even when the
 // drawing failed. Texts that would need a number that is not finite are not written at all: the
-// boxes keep what they held, and one "Fout" tells of either failure or both.
+// boxes are emptied, so that no result of an earlier polynomial stands beside the new
+// coefficients, and one "Fout" tells of either failure or both.
 void CubicWindow::plotWithResults()
 {
     clearGraph();
@@ -140,15 +141,13 @@ void CubicWindow::plotWithResults()
     const Coefficients polynomial = coefficients();
     const std::optional<ResultTexts> texts =
         m_factor->isChecked() ? factorisedTexts(polynomial) : expandedTexts(polynomial);
-    if (!texts) {
-        if (drawing == DrawResult::Complete)
-            m_context.prompts.message(this, failureMessage());
-        return;
-    }
-    m_extrema->setText(texts->extrema);
-    m_inflection->setText(texts->inflection);
-    m_roots->setText(texts->roots);
-    m_polynomial->setText(texts->polynomial);
-    m_firstDerivative->setText(texts->firstDerivative);
-    m_secondDerivative->setText(texts->secondDerivative);
+    if (!texts && drawing == DrawResult::Complete)
+        m_context.prompts.message(this, failureMessage());
+    const ResultTexts shown = texts.value_or(ResultTexts{});
+    m_extrema->setText(shown.extrema);
+    m_inflection->setText(shown.inflection);
+    m_roots->setText(shown.roots);
+    m_polynomial->setText(shown.polynomial);
+    m_firstDerivative->setText(shown.firstDerivative);
+    m_secondDerivative->setText(shown.secondDerivative);
 }
