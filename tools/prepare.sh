@@ -13,6 +13,9 @@ QUILLOR_PACKAGES+=(dpkg-dev file lintian appstream desktop-file-utils groff-base
 QUILLOR_PACKAGES+=(clang libclang-rt-14-dev)
 # Rebuilds of a fresh clone reuse what an earlier build of the same sources compiled.
 QUILLOR_PACKAGES+=(ccache)
+# The translations: lupdate and lrelease with their CMake functions, and Qt's own Dutch texts for
+# the buttons of its dialogs.
+QUILLOR_PACKAGES+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 
 quillor_missing_packages() {
     local missing=()

@@ -61,6 +61,7 @@ private:
     void printed(const Arguments &arguments);
     void geometry(const Arguments &arguments);
     void focus(const Arguments &arguments);
+    void untranslated(const Arguments &arguments);
     void file(const Arguments &arguments);
     void echo(const Arguments &arguments);
     void expect(const Arguments &arguments);
