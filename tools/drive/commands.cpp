@@ -2,6 +2,7 @@
 
 #include "accessiblelisting.h"
 #include "operationlisting.h"
+#include "pseudotranslation.h"
 #include "scriptedprompts.h"
 #include "scriptedrandomsource.h"
 #include "scripterror.h"
@@ -143,6 +144,7 @@ const Commands::Command Commands::commands[] = {
     {"geometry", "geometry W.C", 1, 1, &Commands::geometry},
     {"focus", "focus W", 1, 1, &Commands::focus},
     {"accessible", "accessible W.C", 1, 1, &Commands::accessible},
+    {"untranslated", "untranslated W", 1, 1, &Commands::untranslated},
     {"file", "file NAME", 1, 1, &Commands::file},
     {"echo", "echo TEXT", 0, -1, &Commands::echo},
     {"expect", "expect W.C TEXT or expect W TEXT", 2, 2, &Commands::expect},
@@ -472,6 +474,19 @@ void Commands::focus(const Arguments &arguments)
 void Commands::accessible(const Arguments &arguments)
 {
     print(describeAccessible(findControl(m_application, arguments[0].text).control));
+}
+
+// The words window W shows that did not go through the translation; see pseudotranslation.h.
+void Commands::untranslated(const Arguments &arguments)
+{
+    const Target target = findTarget(m_application, arguments[0].text);
+    if (target.control)
+        throw wrongKind(target, QStringLiteral("a window"));
+    for (const UnmarkedText &text : unmarkedTexts(*target.window)) {
+        const QString name =
+            text.control.isEmpty() ? target.name : target.name + u'.' + text.control;
+        print(name + u' ' + quoted(text.text));
+    }
 }
 
 void Commands::geometry(const Arguments &arguments)

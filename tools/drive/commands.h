@@ -63,6 +63,7 @@ private:
     void geometry(const Arguments &arguments);
     void focus(const Arguments &arguments);
     void accessible(const Arguments &arguments);
+    void untranslated(const Arguments &arguments);
     void file(const Arguments &arguments);
     void echo(const Arguments &arguments);
     void expect(const Arguments &arguments);

@@ -3,12 +3,14 @@
 
 #include "commands.h"
 #include "platformwarnings.h"
+#include "pseudotranslation.h"
 #include "randomwalk.h"
 #include "scriptedprompts.h"
 #include "scriptedrandomsource.h"
 #include "scripterror.h"
 
 #include "app/application.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -66,6 +68,15 @@ int main(int argc, char **argv)
     const QCommandLineOption traceOption(
         QStringLiteral("trace"), QStringLiteral("Print each of the walk's steps as script lines."));
     parser.addOptions({walkOption, seedOption, traceOption});
+    const QCommandLineOption languageOption(
+        QStringLiteral("lang"),
+        QStringLiteral("Show the program in <language> (nl, or C for its own texts) instead of "
+                       "the system's."),
+        QStringLiteral("language"));
+    const QCommandLineOption pseudoOption(
+        QStringLiteral("pseudo-translation"),
+        QStringLiteral("Mark every translated text with ‹ and ›, to find texts that are not."));
+    parser.addOptions({languageOption, pseudoOption});
     parser.addPositionalArgument(QStringLiteral("script"),
                                  QStringLiteral("The script; standard input when not given."),
                                  QStringLiteral("[script]"));
@@ -107,6 +118,11 @@ int main(int argc, char **argv)
         errors << "cannot change to the directory " << parser.value(dirOption) << '\n';
         return startFailure;
     }
+
+    if (parser.isSet(pseudoOption))
+        QCoreApplication::installTranslator(new MarkingTranslator(&app));
+    else
+        installTranslations(app, parser.value(languageOption));
 
     ScriptedPrompts prompts;
     ScriptedRandomSource random;

@@ -1,0 +1,9 @@
+#pragma once
+
+class QCoreApplication;
+class QString;
+
+// Installs the translations of the program's texts, and Qt's own for the buttons of its dialogs,
+// for a language: "nl" for Dutch, "C" for the program's own texts; an empty language follows
+// the system's locale (LANG). A language without a translation keeps the program's own texts.
+void installTranslations(QCoreApplication &application, const QString &language);
