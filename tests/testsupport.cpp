@@ -46,3 +46,8 @@ void PrintTo(const DrawingOperation &operation, std::ostream *os)
         return;
     }
 }
+
+void PrintTo(const QPoint &point, std::ostream *os)
+{
+    *os << '(' << point.x() << ", " << point.y() << ')';
+}

@@ -3,6 +3,7 @@
 #include "canvas/operationlog.h"
 
 #include <QLatin1StringView>
+#include <QPoint>
 #include <QString>
 #include <QStringView>
 
@@ -26,3 +27,4 @@ void PrintTo(QStringView text, std::ostream *os);
 void PrintTo(QLatin1StringView text, std::ostream *os);
 void PrintTo(const std::optional<QString> &text, std::ostream *os);
 void PrintTo(const DrawingOperation &operation, std::ostream *os);
+void PrintTo(const QPoint &point, std::ostream *os);

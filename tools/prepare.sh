@@ -10,6 +10,8 @@ QUILLOR_PACKAGES+=(dpkg-dev file appstream desktop-file-utils groff-base)
 QUILLOR_PACKAGES+=(clang libclang-rt-14-dev)
 # Rebuilds of a fresh clone reuse what an earlier build of the same sources compiled.
 QUILLOR_PACKAGES+=(ccache)
+# For the test of the task window's place under a real window manager on a virtual screen.
+QUILLOR_PACKAGES+=(xvfb xauth openbox)
 
 quillor_missing_packages() {
     local missing=()

@@ -135,9 +135,9 @@ protected:
 TEST_F(FileFaults, AnIdentityFileThatIsADirectoryIsNamedAndKeepsTheStartWindow)
 {
     replaceByDirectory(u"pw.txt"_s);
-    m_prompts.queueAnswer(u"teacher"_s);
     run(u"click Fst.Command3"_s);
-    EXPECT_EQ(messages(), QStringList{u"The file pw.txt cannot be read."_s});
+    EXPECT_EQ(messages(), QStringList{u"The file pw.txt cannot be read. It was looked for in the "
+                                      u"folder \"%1\"."_s.arg(QDir::currentPath())});
     EXPECT_TRUE(m_application->existingWindow(u"Fst"_s)->isVisible());
     EXPECT_EQ(m_application->existingWindow(u"editor"_s), nullptr);
 }
