@@ -74,3 +74,8 @@ long countOf(const Operations &operations, DrawingOperation::Kind kind)
         operations.begin(), operations.end(),
         [kind](const DrawingOperation &operation) { return operation.kind == kind; });
 }
+
+void PrintTo(const QPoint &point, std::ostream *os)
+{
+    *os << '(' << point.x() << ", " << point.y() << ')';
+}

@@ -4,6 +4,7 @@
 #include "canvas/operationlog.h"
 
 #include <QLatin1StringView>
+#include <QPoint>
 #include <QString>
 #include <QStringView>
 
@@ -48,3 +49,5 @@ SplitDrawing drawnAfterFrame(const FrameMapping &frame, bool grid,
 
 // How many operations of the given kind a list holds.
 long countOf(const Operations &operations, DrawingOperation::Kind kind);
+
+void PrintTo(const QPoint &point, std::ostream *os);

@@ -18,6 +18,8 @@ QUILLOR_PACKAGES+=(ccache)
 # For the test that reads a window as a screen reader does: a virtual display, a session bus and
 # the accessibility bus with its Python client.
 QUILLOR_PACKAGES+=(xvfb xauth dbus at-spi2-core python3-pyatspi)
+# For the test of the task window's place under a real window manager on a virtual screen.
+QUILLOR_PACKAGES+=(openbox)
 # The translations: lupdate and lrelease with their CMake functions, and Qt's own Dutch texts for
 # the buttons of its dialogs.
 QUILLOR_PACKAGES+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)

@@ -3,7 +3,6 @@
 #include "app/informationwindow.h"
 #include "app/interfacefont.h"
 #include "app/startwindow.h"
-#include "kit/modulewindow.h"
 #include "tasks/taskwindow.h"
 
 #include <QCoreApplication>
@@ -43,20 +42,6 @@ ModuleWindow *Application::moduleWindow(int index)
     return window.get();
 }
 
-QWidget *Application::showModuleWindow(int index)
-{
-    ModuleWindow *window = moduleWindow(index);
-    window->show();
-    window->raise();
-    return window;
-}
-
-void Application::hideModuleWindow(int index)
-{
-    if (index >= 0 && index < moduleCount && m_modules[std::size_t(index)])
-        m_modules[std::size_t(index)]->hide();
-}
-
 InformationWindow *Application::informationWindow()
 {
     if (!m_information)
@@ -93,6 +78,11 @@ QWidget *Application::existingWindow(const QString &name) const
 void Application::showStartWindow()
 {
     m_start->show();
+}
+
+bool Application::mayEnd()
+{
+    return !m_tasks || m_tasks->mayDiscardTexts();
 }
 
 void Application::end()

@@ -2,6 +2,7 @@
 
 #include "app/moduleregistry.h"
 #include "kit/modulecontext.h"
+#include "kit/modulewindow.h"
 #include "modules/conics/figurestore.h"
 #include "tasks/taskhost.h"
 
@@ -12,7 +13,6 @@
 #include <memory>
 
 class InformationWindow;
-class ModuleWindow;
 class Prompts;
 class QWidget;
 class RandomSource;
@@ -37,10 +37,7 @@ public:
     void start();
 
     // The module window at a list index of the start window, created on first use.
-    ModuleWindow *moduleWindow(int index);
-
-    QWidget *showModuleWindow(int index) override;
-    void hideModuleWindow(int index) override;
+    ModuleWindow *moduleWindow(int index) override;
 
     // The information window, created on first use.
     InformationWindow *informationWindow();
@@ -52,6 +49,10 @@ public:
     QWidget *existingWindow(const QString &name) const;
 
     void showStartWindow() override;
+
+    // Whether the program may end: true unless the task window holds texts that the teacher
+    // edited and, asked, chose to keep.
+    bool mayEnd();
 
     // Ends the program at once: nothing is asked or saved.
     void end();

@@ -19,12 +19,14 @@ bool DialogPrompts::question(QWidget *parent, const QString &text, const QString
 }
 
 std::optional<QString> DialogPrompts::input(QWidget *parent, const QString &prompt,
-                                            const QString &title, const QString &defaultText)
+                                            const QString &title, const QString &defaultText,
+                                            InputEcho echo)
 {
     bool accepted = false;
     const QString answer =
         QInputDialog::getText(parent, title.isEmpty() ? defaultMessageTitle() : title, prompt,
-                              QLineEdit::Normal, defaultText, &accepted);
+                              echo == InputEcho::Hidden ? QLineEdit::Password : QLineEdit::Normal,
+                              defaultText, &accepted);
     if (!accepted)
         return std::nullopt;
     return answer;

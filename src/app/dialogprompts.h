@@ -9,6 +9,7 @@ public:
     void message(QWidget *parent, const QString &text, const QString &title = {}) override;
     bool question(QWidget *parent, const QString &text, const QString &title = {}) override;
     std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title = {},
-                                 const QString &defaultText = {}) override;
+                                 const QString &defaultText = {},
+                                 InputEcho echo = InputEcho::Shown) override;
     bool print(QWidget *parent, const PrintJob &job) override;
 };

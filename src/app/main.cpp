@@ -26,8 +26,8 @@ constexpr char helpText[] =
     "Files, looked up in the folder Quillor is started in:\n"
     "  readme.txt  the text that \"Info\" shows; when the folder has none, the copy\n"
     "              installed with Quillor (share/quillor) is shown.\n"
-    "  pw.txt      the teacher's identity for \"Editor\", its last line; read from this\n"
-    "              folder only.\n"
+    "  pw.txt      the teacher's identity for \"Editor\", its last line that is not\n"
+    "              empty; read from this folder only.\n"
     "\n"
     "See the manual page quillor(1).\n";
 

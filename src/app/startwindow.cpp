@@ -1,6 +1,7 @@
 #include "app/startwindow.h"
 
 #include "app/application.h"
+#include "app/identity.h"
 #include "app/informationwindow.h"
 #include "app/installeddata.h"
 #include "app/moduleregistry.h"
@@ -8,7 +9,6 @@
 #include "core/textfile.h"
 #include "kit/controls.h"
 #include "kit/prompts.h"
-#include "tasks/taskwindow.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -52,8 +52,9 @@ StartWindow::StartWindow(Application &application) : m_application(application)
             showChosenModule();
     });
     connect(infoButton, &QPushButton::clicked, this, &StartWindow::showReadme);
-    connect(taskButton, &QPushButton::clicked, this, &StartWindow::openTaskForPupil);
-    connect(endButton, &QPushButton::clicked, this, [this] { m_application.end(); });
+    connect(taskButton, &QPushButton::clicked, this,
+            [this] { openTaskWindow(TaskWindow::Mode::Pupil); });
+    connect(endButton, &QPushButton::clicked, this, &StartWindow::endProgram);
     connect(editorButton, &QPushButton::clicked, this, &StartWindow::openTaskForTeacher);
 
     for (const ModuleEntry &entry : moduleRegistry())
@@ -70,10 +71,18 @@ void StartWindow::mouseReleaseEvent(QMouseEvent *event)
         showProgramInfo();
 }
 
+// The window system's close control acts as "&End".
 void StartWindow::closeEvent(QCloseEvent *event)
 {
-    event->accept();
-    m_application.end();
+    event->ignore();
+    endProgram();
+}
+
+// Ends the program, unless the teacher keeps texts of the task window that are not saved.
+void StartWindow::endProgram()
+{
+    if (m_application.mayEnd())
+        m_application.end();
 }
 
 // The version box.
@@ -100,40 +109,44 @@ bool StartWindow::moduleChosen() const
 
 void StartWindow::showChosenModule()
 {
-    m_application.showModuleWindow(m_modules->currentRow());
+    ModuleWindow *window = m_application.moduleWindow(m_modules->currentRow());
+    window->show();
+    window->raise();
 }
 
-// The pupil's way to a task: the chosen module beside the task window, without the editor's
-// buttons.
-void StartWindow::openTaskForPupil()
+// The chosen module beside the task window: for the pupil, who opens a task and its hint and
+// conclusion, or for the teacher, who writes and saves tasks.
+void StartWindow::openTaskWindow(TaskWindow::Mode mode)
 {
     if (!moduleChosen())
         return;
+    const int module = m_modules->currentRow();
+    TaskWindow *tasks = m_application.taskWindow(module);
+    if (!tasks->mayDiscardTexts())
+        return;
     hide();
-    m_application.taskWindow(m_modules->currentRow())
-        ->open(TaskWindow::Mode::Pupil, m_modules->currentRow());
+    tasks->open(mode, module);
 }
 
-// The teacher's way, behind the identity kept as the last line of pw.txt.
+// The teacher's way, behind the identity kept in pw.txt. The file is looked for before the
+// identity is asked: without it, no identity can open anything.
 void StartWindow::openTaskForTeacher()
 {
-    const QString identity =
-        m_application.prompts().input(this, QStringLiteral("Identity:")).value_or(QString());
     const std::optional<QStringList> lines = readTextLines(QDir::current().filePath(identityFile));
     if (!lines) {
-        m_application.prompts().message(this, cannotReadMessage(identityFile));
+        m_application.prompts().message(this,
+                                        QStringLiteral("%1 It was looked for in the folder \"%2\".")
+                                            .arg(cannotReadMessage(identityFile),
+                                                 QDir::toNativeSeparators(QDir::currentPath())));
         return;
     }
-    // A file without any line grants nothing.
-    if (lines->isEmpty() || identity != lines->last()) {
+    const std::optional<QString> identity =
+        m_application.prompts().input(this, QStringLiteral("Identity:"), {}, {}, InputEcho::Hidden);
+    if (!identityOpensEditor(*lines, identity.value_or(QString()))) {
         m_application.prompts().message(this, QStringLiteral("No access"));
         return;
     }
-    if (!moduleChosen())
-        return;
-    hide();
-    m_application.taskWindow(m_modules->currentRow())
-        ->open(TaskWindow::Mode::Teacher, m_modules->currentRow());
+    openTaskWindow(TaskWindow::Mode::Teacher);
 }
 
 // The readme of the working directory, else the one installed with the program: started from a

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tasks/taskwindow.h"
+
 #include <QWidget>
 
 class Application;
@@ -21,9 +23,10 @@ private:
     void showProgramInfo();
     bool moduleChosen() const;
     void showChosenModule();
-    void openTaskForPupil();
+    void openTaskWindow(TaskWindow::Mode mode);
     void openTaskForTeacher();
     void showReadme();
+    void endProgram();
 
     Application &m_application;
     QListWidget *m_modules;

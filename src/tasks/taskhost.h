@@ -3,19 +3,16 @@
 class Prompts;
 class QWidget;
 
-// What the task window needs of the program around it: the module windows it stands beside, the
-// prompts and the way back to the start window.
+// What the task window needs of the program around it: the module windows, which it shows, hides
+// and places beside itself; the prompts; and the way back to the start window.
 class TaskHost
 {
 public:
     virtual ~TaskHost() = default;
 
-    // Shows the module window at an index of the module list, created on first use, above the
-    // other windows, and returns it.
-    virtual QWidget *showModuleWindow(int index) = 0;
-
-    // Hides the module window at an index of the module list, if it has been created.
-    virtual void hideModuleWindow(int index) = 0;
+    // The module window at an index of the module list, created on first use and from then on
+    // kept as the user left it.
+    virtual QWidget *moduleWindow(int index) = 0;
 
     virtual Prompts &prompts() = 0;
 

@@ -8,15 +8,16 @@
 #include "tasks/filelistbox.h"
 #include "tasks/taskfilename.h"
 #include "tasks/taskhost.h"
+#include "tasks/taskwindowplace.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-
-#include <algorithm>
+#include <QWindow>
 
 using namespace tasks;
 
@@ -104,7 +105,8 @@ TaskWindow::TaskWindow(TaskHost &host, const QStringList &moduleTitles, int star
                               static_cast<QListWidget *>(m_files)})
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (MultiLineTextBox *box : {m_taskBox, m_hintBox, m_conclusionBox}) {
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // A scroll bar shows when the text does not fit, and only then.
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         connect(box, &MultiLineTextBox::textChanged, this, [this] {
             if (!m_writingBoxes && m_mode == Mode::Teacher)
                 m_textsEdited = true;
@@ -117,7 +119,15 @@ TaskWindow::TaskWindow(TaskHost &host, const QStringList &moduleTitles, int star
     connect(m_saveButton, &QPushButton::clicked, this, &TaskWindow::save);
     connect(m_conclusionButton, &QPushButton::clicked, this, [this] { read(Reader::Conclusion); });
     connect(endButton, &QPushButton::clicked, this, &TaskWindow::end);
-    connect(m_modules, &QListWidget::currentRowChanged, this, &TaskWindow::switchModule);
+    // A row chosen with the mouse is taken once the click is over: a row put back in the middle
+    // of the click would be selected again by the rest of it.
+    connect(
+        m_modules, &QListWidget::currentRowChanged, this,
+        [this] {
+            if (m_modules->currentRow() != m_shownModule)
+                switchModule();
+        },
+        Qt::QueuedConnection);
     connect(m_directories, &DirectoryListBox::entered, this, &TaskWindow::enterDirectory);
 
     m_directories->setDirectory(QDir::currentPath());
@@ -128,8 +138,12 @@ TaskWindow::TaskWindow(TaskHost &host, const QStringList &moduleTitles, int star
 
 void TaskWindow::open(Mode mode, int moduleIndex)
 {
+    emptyBoxes();
     setMode(mode);
-    m_moduleWindow = m_host.showModuleWindow(moduleIndex);
+    // The module this window showed last may have been hidden since; another is shown by the
+    // switch.
+    if (moduleIndex == m_shownModule)
+        showBeside(moduleIndex);
     {
         const QSignalBlocker selecting(m_modules);
         m_modules->setCurrentRow(moduleIndex);
@@ -189,9 +203,9 @@ void TaskWindow::switchModule()
         return;
     }
     if (chosen != m_shownModule) {
-        if (m_shownModule >= 0)
-            m_host.hideModuleWindow(m_shownModule);
-        m_moduleWindow = chosen >= 0 ? m_host.showModuleWindow(chosen) : nullptr;
+        if (m_moduleWindow)
+            m_moduleWindow->hide();
+        showBeside(chosen);
         m_shownModule = chosen;
     }
     emptyBoxes();
@@ -224,8 +238,14 @@ void TaskWindow::save()
         return;
     }
     const QString fileName = taskFileName(*name, moduleNumber);
-    const std::optional<QString> failure =
-        saveFile(QDir(m_files->directory()).filePath(fileName), std::get<QByteArray>(encoded));
+    const QString path = QDir(m_files->directory()).filePath(fileName);
+    // Names are saved in capitals, so a new name can meet an old task: "Roots" is "ROOTS.OP 3".
+    if (QFileInfo(path).isFile() &&
+        !m_host.prompts().question(
+            this, QStringLiteral("The task file \"%1\" already exists. Do you want to replace it?")
+                      .arg(fileName)))
+        return;
+    const std::optional<QString> failure = saveFile(path, std::get<QByteArray>(encoded));
     if (failure) {
         message(QStringLiteral("The task file \"%1\" cannot be saved (%2). Nothing has been "
                                "written: a file of that name stays as it was.")
@@ -246,31 +266,64 @@ void TaskWindow::end()
     m_host.showStartWindow();
 }
 
-// The first time it is shown, the window finds its place under the module window it belongs to;
-// from then on it stays where the user puts it.
+// Shows the module window at a list index, none for -1, and stands beside it from now on,
+// following its moves.
+void TaskWindow::showBeside(int moduleIndex)
+{
+    if (m_moduleWindow)
+        m_moduleWindow->removeEventFilter(this);
+    m_moduleWindow = moduleIndex >= 0 ? m_host.moduleWindow(moduleIndex) : nullptr;
+    if (!m_moduleWindow)
+        return;
+    m_moduleWindow->show();
+    m_moduleWindow->raise();
+    m_moduleWindow->installEventFilter(this);
+    placeBesideModuleWindow();
+}
+
+bool TaskWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool moduleChanged = watched == m_moduleWindow &&
+                               (event->type() == QEvent::Move || event->type() == QEvent::Resize);
+    const bool framed = m_placeWhenFramed && watched == windowHandle() &&
+                        event->type() == QEvent::Expose && windowHandle()->isExposed();
+    if (framed)
+        m_placeWhenFramed = false;
+    if (moduleChanged || framed)
+        placeBesideModuleWindow();
+    return QWidget::eventFilter(watched, event);
+}
+
+// A window is placed by its frame, which is known only once the window is on the screen: the
+// place taken before is taken again then.
 void TaskWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!m_placed) {
-        m_placed = true;
-        placeUnderModuleWindow();
-    }
+    if (event->spontaneous())
+        return;
+    placeBesideModuleWindow();
+    m_placeWhenFramed = true;
+    windowHandle()->removeEventFilter(this);
+    windowHandle()->installEventFilter(this);
 }
 
-// Under the module window, as far as the screen allows.
-void TaskWindow::placeUnderModuleWindow()
+// Below the module window's frame, where the window manager put it, or where this window covers
+// least of it when the screen has no room below.
+void TaskWindow::placeBesideModuleWindow()
 {
-    if (!m_moduleWindow)
-        return;
-    QPoint place = m_moduleWindow->frameGeometry().bottomLeft() + QPoint(0, 1);
-    if (const QScreen *screen = m_moduleWindow->screen()) {
-        const QRect available = screen->availableGeometry();
-        const QSize size = frameGeometry().size();
-        place.setY(std::min(place.y(), available.bottom() + 1 - size.height()));
-        place.setX(std::clamp(place.x(), available.left(),
-                              std::max(available.left(), available.right() + 1 - size.width())));
-    }
-    move(place);
+    if (m_moduleWindow)
+        move(taskWindowPlace(m_moduleWindow->frameGeometry(), expectedFrameSize(),
+                             m_moduleWindow->screen()->availableGeometry()));
+}
+
+// The size of this window's frame. Until this window has been on the screen its frame is not
+// known: the module window's, from the same window manager, stands in for it.
+QSize TaskWindow::expectedFrameSize() const
+{
+    QSize extent = frameGeometry().size() - size();
+    if (m_moduleWindow)
+        extent = extent.expandedTo(m_moduleWindow->frameGeometry().size() - m_moduleWindow->size());
+    return size() + extent;
 }
 
 // The window system's close control acts as "&End".
@@ -293,6 +346,8 @@ void TaskWindow::read(Reader reader)
         message(QStringLiteral("The task file \"%1\" cannot be read.").arg(fileName));
         return;
     }
+    if (!mayDiscardTexts())
+        return;
     setBoxes(readTask(reader, *lines));
     m_textsEdited = false;
 }
@@ -315,8 +370,7 @@ void TaskWindow::emptyBoxes()
     m_textsEdited = false;
 }
 
-// Asks before texts that the teacher changed and did not save are thrown away; true when they
-// may go. Texts changed in pupil mode are nobody's work to keep.
+// Texts changed in pupil mode are nobody's work to keep.
 bool TaskWindow::mayDiscardTexts()
 {
     if (m_mode != Mode::Teacher || !m_textsEdited)

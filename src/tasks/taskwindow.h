@@ -32,10 +32,15 @@ public:
     TaskWindow(TaskHost &host, const QStringList &moduleTitles, int startListIndex);
 
     // Opens the window in a mode beside the module at a list index: the module window is shown
-    // and the module selected in the list, as a click on it would.
+    // and the module selected in the list. The texts are emptied without a question: ask
+    // mayDiscardTexts() first.
     void open(Mode mode, int moduleIndex);
 
+    // Asks before texts that the teacher edited and did not save are lost; true when they may go.
+    bool mayDiscardTexts();
+
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -52,21 +57,23 @@ private:
     void read(tasks::Reader reader);
     void setBoxes(const tasks::BoxTexts &texts);
     void emptyBoxes();
-    bool mayDiscardTexts();
     void message(const QString &text);
-    void placeUnderModuleWindow();
+    void showBeside(int moduleIndex);
+    void placeBesideModuleWindow();
+    QSize expectedFrameSize() const;
 
     TaskHost &m_host;
     Mode m_mode = Mode::Pupil;
     // The list index of the module window this window showed last; -1 for none.
     int m_shownModule = -1;
+    // That module window, which this window stands beside and follows.
     QPointer<QWidget> m_moduleWindow;
+    // Set from the moment this window is shown until its frame is on the screen.
+    bool m_placeWhenFramed = false;
     // Whether the teacher changed the texts since they were last opened, saved or emptied.
     bool m_textsEdited = false;
     // Set while the window itself writes the boxes, which is no edit.
     bool m_writingBoxes = false;
-    // Whether the window has been given its first place on the screen.
-    bool m_placed = false;
 
     QPushButton *m_hintButton;
     QPushButton *m_saveButton;

@@ -42,9 +42,16 @@ text editor.Opgave
 text editor.Hint
 text editor.Besluit
 
-# After an edit, saving under the same name replaces the file without a question.
+# After an edit, saving under a name that is taken asks first and names the file, which the name
+# in capitals makes: "parabolas" meets "PARABOLAS.OP 3". No writes nothing; Yes replaces it.
 type editor.Hint "Set the prescriptions equal."
 answer "parabolas"
+answer No
+click editor.Command2
+messages
+file "PARABOLAS.OP 3"
+answer "parabolas"
+answer Yes
 click editor.Command2
 messages
 file "PARABOLAS.OP 3"

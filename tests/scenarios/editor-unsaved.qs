@@ -1,5 +1,6 @@
-# Unsaved teacher texts are not thrown away without a question: a module switch and "&End" ask
-# first. No leaves everything as it was, the list selection included; Yes goes on.
+# Unsaved teacher texts are not thrown away without a question: a module switch, "&Open", "&End",
+# and the start window's ways out and into the task window ask first. No leaves everything as it
+# was, the list selection included; Yes goes on.
 answer teacher
 click Fst.Command3
 windows
@@ -34,6 +35,7 @@ messages
 # Saving makes the texts safe.
 type editor.Opgave "Saved task"
 answer "saved"
+answer Yes
 click editor.Command2
 select editor.List1 1
 messages
@@ -84,3 +86,42 @@ click Fst.Command3
 messages
 windows
 text editor.Opgave
+
+# "&Open" over edited texts: No keeps them, Yes reads the file.
+type editor.Opgave "Edited before opening"
+select editor.File1 "SAVED.OP 1"
+answer No
+click editor.Command1
+messages
+text editor.Opgave
+answer Yes
+click editor.Command1
+messages
+text editor.Opgave
+
+# Texts left in the task window when the module window's "&End" brings back the start window:
+# its "&Task", "&Editor", "&End" and close control ask first, and No keeps everything as it was.
+type editor.Opgave "Left behind"
+click Fd.Command3
+windows
+answer No
+click Fst.Command4
+answer teacher
+answer No
+click Fst.Command3
+answer No
+click Fst.Command2
+answer No
+close Fst
+messages
+windows
+text editor.Opgave
+visible editor.Command2
+
+# Yes goes on: "&Task" opens the pupil's task window, emptied.
+answer Yes
+click Fst.Command4
+messages
+windows
+text editor.Opgave
+visible editor.Command2

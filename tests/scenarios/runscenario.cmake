@@ -1,7 +1,8 @@
 # Runs one scenario: cmake -DDRIVE=... -DSCRIPT=... -DEXPECTED=... -DFIXTURE=... -DWORK=... -P
 #
 # The actual output is what the runner printed, followed, when it failed, by its error output
-# and a line "exit N". It is kept beside the work directory as NAME.actual for inspection.
+# and a line "exit N"; the work directory, where a message names it, reads WORK. It is kept beside
+# the work directory as NAME.actual for inspection.
 
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -17,6 +18,8 @@ execute_process(
 if(NOT status EQUAL 0)
   string(APPEND actual "${errors}exit ${status}\n")
 endif()
+file(REAL_PATH ${WORK} real_work)
+string(REPLACE "${real_work}" "WORK" actual "${actual}")
 
 set(actual_file ${WORK}.actual)
 file(WRITE ${actual_file} "${actual}")

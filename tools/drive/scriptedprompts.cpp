@@ -24,7 +24,8 @@ bool ScriptedPrompts::question(QWidget *, const QString &text, const QString &ti
 }
 
 std::optional<QString> ScriptedPrompts::input(QWidget *, const QString &prompt,
-                                              const QString &title, const QString &defaultText)
+                                              const QString &title, const QString &defaultText,
+                                              InputEcho)
 {
     m_prompts.append({title.isEmpty() ? defaultMessageTitle() : title, prompt, defaultText});
     return takeAnswer(false, prompt).value_or(std::nullopt);

@@ -51,8 +51,10 @@ public:
     void message(QWidget *parent, const QString &text, const QString &title = {}) override;
     // Takes "Yes" or "No" from the queue of answers; Cancel counts as No.
     bool question(QWidget *parent, const QString &text, const QString &title = {}) override;
+    // An input box that hides what is typed is recorded and answered as any other.
     std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title = {},
-                                 const QString &defaultText = {}) override;
+                                 const QString &defaultText = {},
+                                 InputEcho echo = InputEcho::Shown) override;
     bool print(QWidget *parent, const PrintJob &job) override;
 
     // The next input or question box gets this answer; std::nullopt is Cancel.

@@ -1,0 +1,10 @@
+#include "app/identity.h"
+
+#include <algorithm>
+
+bool identityOpensEditor(const QStringList &identityFileLines, const QString &typed)
+{
+    const auto stored = std::find_if(identityFileLines.crbegin(), identityFileLines.crend(),
+                                     [](const QString &line) { return !line.isEmpty(); });
+    return stored != identityFileLines.crend() && typed == *stored;
+}

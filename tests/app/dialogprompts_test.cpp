@@ -1,0 +1,68 @@
+// The real dialogs, answered as they open.
+
+#include "testsupport.h"
+
+#include "app/application.h"
+#include "app/dialogprompts.h"
+#include "core/randomsource.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// Hands the next modal dialog to a handler, which closes it.
+void whenDialogOpens(const std::function<void(QWidget *)> &handle)
+{
+    QTimer::singleShot(10, [handle] {
+        if (QWidget *dialog = QApplication::activeModalWidget())
+            handle(dialog);
+        else
+            whenDialogOpens(handle);
+    });
+}
+
+TEST(DialogPrompts, TheIdentityIsTypedUnseen)
+{
+    QTemporaryDir directory;
+    QFile identity(directory.filePath(u"pw.txt"_s));
+    ASSERT_TRUE(identity.open(QIODevice::WriteOnly));
+    identity.write("teacher\r\n");
+    identity.close();
+    const QString launchDirectory = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(directory.path()));
+
+    DialogPrompts prompts;
+    StandardRandomSource random;
+    Application application(prompts, random);
+    application.start();
+    QLineEdit::EchoMode echo = QLineEdit::Normal;
+    QString reply;
+    whenDialogOpens([&](QWidget *dialog) {
+        auto *input = qobject_cast<QInputDialog *>(dialog);
+        echo = input->textEchoMode();
+        input->setTextValue(u"guess"_s);
+        whenDialogOpens([&](QWidget *box) {
+            reply = qobject_cast<QMessageBox *>(box)->text();
+            qobject_cast<QDialog *>(box)->accept();
+        });
+        input->accept();
+    });
+    application.existingWindow(u"Fst"_s)->findChild<QPushButton *>(u"Command3"_s)->click();
+    QDir::setCurrent(launchDirectory);
+
+    EXPECT_EQ(echo, QLineEdit::Password);
+    EXPECT_EQ(reply, u"No access"_s);
+}
+
+} // namespace
