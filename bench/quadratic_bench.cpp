@@ -17,7 +17,7 @@ void BM_QuadraticPlotOnImage(benchmark::State &state)
     for (auto _ : state) {
         surface.clear();
         benchmark::DoNotOptimize(draw(surface, WorldFrame::onSurface(surface, 8), true,
-                                       Prescription::AXMinusP2PlusQ, fourteenRows));
+                                      Prescription::AXMinusP2PlusQ, fourteenRows));
     }
 }
 

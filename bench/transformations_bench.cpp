@@ -17,8 +17,7 @@ void BM_TransformationsFullPlotOnImage(benchmark::State &state)
     const fc::Graph graph{BaseFunction::SquareRoot, fc::Transformation::Full, {1, 2, 1, -1}};
     for (auto _ : state) {
         surface.clear();
-        benchmark::DoNotOptimize(
-            fc::draw(surface, WorldFrame::onSurface(surface, 9), true, graph));
+        benchmark::DoNotOptimize(fc::draw(surface, WorldFrame::onSurface(surface, 9), true, graph));
     }
 }
 

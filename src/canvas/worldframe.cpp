@@ -5,7 +5,8 @@
 
 WorldFrame WorldFrame::onSurface(const DrawingSurface &surface, double scale)
 {
-    return WorldFrame(double(surface.widthInTwips()) - 10, double(surface.heightInTwips()) - 10, scale);
+    return WorldFrame(double(surface.widthInTwips()) - 10, double(surface.heightInTwips()) - 10,
+                      scale);
 }
 
 QString worldPointText(const FrameMapping &frame, double X, double Y)

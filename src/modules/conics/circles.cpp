@@ -35,9 +35,11 @@ std::optional<FigureRows> lineRows(FigureNumber k, const Line &line)
     const bool first = k == FigureNumber::First;
     QString details;
     if (u != 0)
-        details += (first ? QStringLiteral("Int X:") : QStringLiteral("sn X: ")) + checkedNumberText(X0);
+        details +=
+            (first ? QStringLiteral("Int X:") : QStringLiteral("sn X: ")) + checkedNumberText(X0);
     if (v != 0)
-        details += (first ? QStringLiteral("  Int Y:") : QStringLiteral("  sn Y: ")) + checkedNumberText(Y0);
+        details += (first ? QStringLiteral("  Int Y:") : QStringLiteral("  sn Y: ")) +
+                   checkedNumberText(Y0);
     return FigureRows{linePrescription(line), details};
 }
 
@@ -48,7 +50,8 @@ std::optional<FigureRows> circleRows(const Conic &circle)
     if (!computable(2 * a, 2 * b, R2))
         return std::nullopt;
     // The prescription shows the doubled coefficients of x and y.
-    FigureRows rows{QStringLiteral("x²+y²") + signedCoefficientText(2 * a) + u'x' + signedCoefficientText(2 * b) + u'y' + signedCoefficientText(c) +
+    FigureRows rows{QStringLiteral("x²+y²") + signedCoefficientText(2 * a) + u'x' +
+                        signedCoefficientText(2 * b) + u'y' + signedCoefficientText(c) +
                         QStringLiteral("=0"),
                     QStringLiteral("No circle")};
     if (R2 < 0)
@@ -58,8 +61,8 @@ std::optional<FigureRows> circleRows(const Conic &circle)
     const double R = roundThreeDecimals(std::sqrt(R2));
     if (!computable(mx, my, R))
         return std::nullopt;
-    rows.details = QStringLiteral("m(") + signedCoefficientText(mx) + QStringLiteral(" , ") + signedCoefficientText(my) +
-                   QStringLiteral(")  R=") + signedCoefficientText(R);
+    rows.details = QStringLiteral("m(") + signedCoefficientText(mx) + QStringLiteral(" , ") +
+                   signedCoefficientText(my) + QStringLiteral(")  R=") + signedCoefficientText(R);
     return rows;
 }
 
@@ -169,7 +172,7 @@ std::optional<QString> intersectionText(const FigureStore &store)
 }
 
 DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
-                 const FigureStore &store)
+                const FigureStore &store)
 {
     if (drawFrame(surface, frame, grid) == DrawResult::Failed ||
         traceLines(surface, frame, store, LinesWithoutDirection::Skipped) == DrawResult::Failed ||

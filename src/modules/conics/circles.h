@@ -33,6 +33,6 @@ std::optional<QString> intersectionText(const FigureStore &store);
 // then the vertical lines, then the circles (one with a negative squared radius is left out),
 // each pass first figure first. Never clears the surface.
 DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
-                 const FigureStore &store);
+                const FigureStore &store);
 
 } // namespace conics::circles

@@ -33,7 +33,8 @@ std::optional<QString> roundedPointText(double x, double y)
 
 QString linePrescription(const Line &line)
 {
-    return signedCoefficientText(line.u) + u'x' + signedCoefficientText(line.v) + u'y' + signedCoefficientText(line.w) + QStringLiteral("=0");
+    return signedCoefficientText(line.u) + u'x' + signedCoefficientText(line.v) + u'y' +
+           signedCoefficientText(line.w) + QStringLiteral("=0");
 }
 
 double roundedIntercept(double w, double denominator)

@@ -27,7 +27,8 @@ std::optional<FigureRows> lineRows(FigureNumber k, const Line &line)
     const QString beforeY =
         k == FigureNumber::First ? QStringLiteral("  sn Y: ") : QStringLiteral("  Int Y:");
     if (u != 0 && v != 0)
-        rows.details = QStringLiteral("Int X:") + checkedNumberText(X0) + beforeY + checkedNumberText(Y0);
+        rows.details =
+            QStringLiteral("Int X:") + checkedNumberText(X0) + beforeY + checkedNumberText(Y0);
     else if (u != 0)
         rows.details = QStringLiteral("Int X:") + checkedNumberText(X0);
     else if (v != 0)
@@ -38,7 +39,8 @@ std::optional<FigureRows> lineRows(FigureNumber k, const Line &line)
 std::optional<FigureRows> parabolaRows(const Conic &parabola)
 {
     const auto [a, b, c] = parabola;
-    FigureRows rows{QStringLiteral("y=") + signedCoefficientText(a) + QStringLiteral("x²") + signedCoefficientText(b) + u'x' + signedCoefficientText(c),
+    FigureRows rows{QStringLiteral("y=") + signedCoefficientText(a) + QStringLiteral("x²") +
+                        signedCoefficientText(b) + u'x' + signedCoefficientText(c),
                     QStringLiteral("No parabola")};
     if (a == 0)
         return rows;
@@ -47,7 +49,8 @@ std::optional<FigureRows> parabolaRows(const Conic &parabola)
     const double yT = (-D / 4) / a;
     if (!computable(xT, yT))
         return std::nullopt;
-    rows.details = QStringLiteral("T(") + signedCoefficientText(xT) + QStringLiteral(" , ") + signedCoefficientText(yT) + u')';
+    rows.details = QStringLiteral("T(") + signedCoefficientText(xT) + QStringLiteral(" , ") +
+                   signedCoefficientText(yT) + u')';
     return rows;
 }
 
@@ -147,7 +150,7 @@ std::optional<QString> intersectionText(FigureStore &store)
 }
 
 PlotResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
-                 const FigureStore &store)
+                const FigureStore &store)
 {
     if (drawFrame(surface, frame, grid) == DrawResult::Failed ||
         traceLines(surface, frame, store, LinesWithoutDirection::Traced) == DrawResult::Failed ||

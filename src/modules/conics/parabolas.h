@@ -41,6 +41,6 @@ enum class PlotResult
 // parabolas, each pass first figure first. A parabola with a = 0 is drawn by the parabola pass as
 // the line y = b·x + c. Never clears the surface.
 PlotResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
-                 const FigureStore &store);
+                const FigureStore &store);
 
 } // namespace conics::parabolas

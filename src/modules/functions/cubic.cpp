@@ -26,7 +26,7 @@ double secondDerivative(const Coefficients &polynomial, double x)
 }
 
 DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
-                 const Coefficients &polynomial)
+                const Coefficients &polynomial)
 {
     surface.setPenColour(SystemColour::WindowText);
     drawAxes(surface, frame);

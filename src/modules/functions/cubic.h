@@ -25,6 +25,6 @@ double secondDerivative(const Coefficients &polynomial, double x);
 // and then, unless the frame failed, the polynomial (desktop colour), its first derivative
 // (active title bar) and its second derivative (inactive title bar) by the standard sampling.
 DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid,
-                 const Coefficients &polynomial);
+                const Coefficients &polynomial);
 
 } // namespace cubic

@@ -85,7 +85,7 @@ PenAction asymptotePen(Family k, double d, const CurveSample &sample)
 }
 
 DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid, Family k,
-                 const Coefficients &coefficients)
+                const Coefficients &coefficients)
 {
     if (drawFrame(surface, frame, grid) == DrawResult::Failed)
         return DrawResult::Failed;

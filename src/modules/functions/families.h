@@ -65,7 +65,7 @@ PenAction asymptotePen(Family k, double d, const CurveSample &sample);
 // Draws the coordinate frame and the curve of family k on the canvas, with the step and pen
 // above. Stops at the first failure, leaving what was drawn.
 DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid, Family k,
-                 const Coefficients &coefficients);
+                const Coefficients &coefficients);
 
 // Draws the same frame and curve on a printed page, sampled every 10 twips with the usual pen
 // that sets every clamped sample.

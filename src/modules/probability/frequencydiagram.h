@@ -14,7 +14,7 @@ class Experiment;
 // frequencies 0.0 to 1.1 up the left; a dashed grid of ten by ten; and the relative frequency
 // after each test, joined test by test from the first. Never clears the surface.
 void draw(DrawingSurface &surface, const Experiment &experiment,
-           const QLocale &locale = QLocale::system());
+          const QLocale &locale = QLocale::system());
 
 // What the diagram shows under a point of a surface of the given size: the test whose column is
 // nearest and its relative frequency, "Test 37: relative frequency 0.54". Empty before the first

@@ -213,7 +213,7 @@ ValueTable valueTable(Prescription k, const QuadraticCoefficients &coefficients)
 }
 
 DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid, Prescription k,
-                 const QuadraticCoefficients &coefficients)
+                const QuadraticCoefficients &coefficients)
 {
     return drawGraph(surface, frame, grid, [&](double x) { return f(k, coefficients, x); });
 }

@@ -105,6 +105,6 @@ ValueTable valueTable(Prescription k, const QuadraticCoefficients &coefficients)
 // Draws the coordinate frame and the parabola of prescription k through the frame mapping (the
 // canvas's or a printed page's) by the standard sampling. Never clears the surface.
 DrawResult draw(DrawingSurface &surface, const FrameMapping &frame, bool grid, Prescription k,
-                 const QuadraticCoefficients &coefficients);
+                const QuadraticCoefficients &coefficients);
 
 } // namespace quadratic
