@@ -5,9 +5,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-void DialogPrompts::message(QWidget *parent, const QString &text, const QString &title)
+void DialogPrompts::showMessage(QWidget *parent, MessageKind kind, const QString &text,
+                                const QString &title)
 {
-    QMessageBox::information(parent, title.isEmpty() ? defaultMessageTitle() : title, text);
+    const QString shownTitle = title.isEmpty() ? defaultMessageTitle() : title;
+    if (kind == MessageKind::Warning)
+        QMessageBox::warning(parent, shownTitle, text);
+    else
+        QMessageBox::information(parent, shownTitle, text);
 }
 
 // No is the default button: a hurried Return keeps things as they are.
@@ -40,6 +45,6 @@ bool DialogPrompts::print(QWidget *parent, const PrintJob &job)
         return false;
     if (sendToPrinter(printer, job))
         return true;
-    message(parent, QStringLiteral("The printer could not be opened."));
+    warning(parent, QStringLiteral("The printer could not be opened."));
     return false;
 }

@@ -6,10 +6,13 @@
 class DialogPrompts : public Prompts
 {
 public:
-    void message(QWidget *parent, const QString &text, const QString &title = {}) override;
     bool question(QWidget *parent, const QString &text, const QString &title = {}) override;
     std::optional<QString> input(QWidget *parent, const QString &prompt, const QString &title = {},
                                  const QString &defaultText = {},
                                  InputEcho echo = InputEcho::Shown) override;
     bool print(QWidget *parent, const PrintJob &job) override;
+
+protected:
+    void showMessage(QWidget *parent, MessageKind kind, const QString &text,
+                     const QString &title) override;
 };

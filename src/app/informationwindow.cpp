@@ -16,6 +16,10 @@ InformationWindow::InformationWindow()
     QFont serif(QStringLiteral("Times New Roman"));
     serif.setStyleHint(QFont::Serif);
     m_text->setFont(serif);
+    // Nothing typed here would be kept; the text can still be selected and copied, by mouse or
+    // keyboard.
+    m_text->setReadOnly(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto *shutButton =
         add<QPushButton>(this, "Command1", {3480, 5760, 855, 495}, QStringLiteral("&Shut"));
     connect(shutButton, &QPushButton::clicked, this, &QWidget::hide);

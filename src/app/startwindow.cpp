@@ -134,7 +134,7 @@ void StartWindow::openTaskForTeacher()
 {
     const std::optional<QStringList> lines = readTextLines(QDir::current().filePath(identityFile));
     if (!lines) {
-        m_application.prompts().message(this,
+        m_application.prompts().warning(this,
                                         QStringLiteral("%1 It was looked for in the folder \"%2\".")
                                             .arg(cannotReadMessage(identityFile),
                                                  QDir::toNativeSeparators(QDir::currentPath())));
@@ -143,7 +143,7 @@ void StartWindow::openTaskForTeacher()
     const std::optional<QString> identity =
         m_application.prompts().input(this, QStringLiteral("Identity:"), {}, {}, InputEcho::Hidden);
     if (!identityOpensEditor(*lines, identity.value_or(QString()))) {
-        m_application.prompts().message(this, QStringLiteral("No access"));
+        m_application.prompts().warning(this, QStringLiteral("No access"));
         return;
     }
     openTaskWindow(TaskWindow::Mode::Teacher);
@@ -156,7 +156,7 @@ void StartWindow::showReadme()
     const std::optional<QStringList> lines =
         readTextLines(shippedFilePath(readmeFile, QDir::current(), installedDataDirectory()));
     if (!lines) {
-        m_application.prompts().message(this, cannotReadMessage(readmeFile));
+        m_application.prompts().warning(this, cannotReadMessage(readmeFile));
         return;
     }
     QString text;

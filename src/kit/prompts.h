@@ -14,6 +14,13 @@ inline QString defaultMessageTitle()
     return QStringLiteral("Quillor");
 }
 
+// What a message box says by its icon: something to know, or a failure.
+enum class MessageKind
+{
+    Information,
+    Warning
+};
+
 // What an input box shows of the text typed into it: the text itself, or nothing for a secret
 // that others in the room, or on a projector, must not read.
 enum class InputEcho
@@ -30,8 +37,19 @@ class Prompts
 public:
     virtual ~Prompts() = default;
 
-    // A message box with an OK button; without a title it carries defaultMessageTitle().
-    virtual void message(QWidget *parent, const QString &text, const QString &title = {}) = 0;
+    // A message box with an OK button and the information icon; without a title it carries
+    // defaultMessageTitle().
+    void message(QWidget *parent, const QString &text, const QString &title = {})
+    {
+        showMessage(parent, MessageKind::Information, text, title);
+    }
+
+    // The same with the warning icon, for a message that reports a failure: "Error", "No access",
+    // a file that cannot be read or written.
+    void warning(QWidget *parent, const QString &text, const QString &title = {})
+    {
+        showMessage(parent, MessageKind::Warning, text, title);
+    }
 
     // A question box with the buttons Yes and No; true for Yes. Without a title it carries
     // defaultMessageTitle().
@@ -45,4 +63,9 @@ public:
     // Lets the user choose a printer (a PDF file is one of the choices) and sends the job to it.
     // False when the user cancelled or the job could not be sent.
     virtual bool print(QWidget *parent, const PrintJob &job) = 0;
+
+protected:
+    // What message() and warning() show.
+    virtual void showMessage(QWidget *parent, MessageKind kind, const QString &text,
+                             const QString &title) = 0;
 };

@@ -188,7 +188,7 @@ void TaskWindow::listDirectory()
 
 void TaskWindow::reportUnreadableDirectory(const QString &path)
 {
-    message(
+    warn(
         QStringLiteral("The directory \"%1\" cannot be read.").arg(QDir::toNativeSeparators(path)));
 }
 
@@ -226,15 +226,15 @@ void TaskWindow::save()
     if (!name)
         return;
     if (!isUsableTaskName(*name)) {
-        message(QStringLiteral("The name \"%1\" holds a / or a \\, which a task's name cannot "
-                               "hold. Nothing has been saved.")
-                    .arg(*name));
+        warn(QStringLiteral("The name \"%1\" holds a / or a \\, which a task's name cannot "
+                            "hold. Nothing has been saved.")
+                 .arg(*name));
         return;
     }
     const std::variant<QByteArray, Refusal> encoded =
         encodeTask({m_taskBox->text(), m_hintBox->text(), m_conclusionBox->text()});
     if (const auto *refusal = std::get_if<Refusal>(&encoded)) {
-        message(refusalMessage(*refusal));
+        warn(refusalMessage(*refusal));
         return;
     }
     const QString fileName = taskFileName(*name, moduleNumber);
@@ -247,9 +247,9 @@ void TaskWindow::save()
         return;
     const std::optional<QString> failure = saveFile(path, std::get<QByteArray>(encoded));
     if (failure) {
-        message(QStringLiteral("The task file \"%1\" cannot be saved (%2). Nothing has been "
-                               "written: a file of that name stays as it was.")
-                    .arg(fileName, *failure));
+        warn(QStringLiteral("The task file \"%1\" cannot be saved (%2). Nothing has been "
+                            "written: a file of that name stays as it was.")
+                 .arg(fileName, *failure));
         return;
     }
     m_textsEdited = false;
@@ -337,13 +337,13 @@ void TaskWindow::read(Reader reader)
 {
     const QString fileName = m_files->fileName();
     if (fileName.isEmpty()) {
-        message(noFileSelected);
+        warn(noFileSelected);
         return;
     }
     const std::optional<QStringList> lines =
         readTextLines(QDir(m_files->directory()).filePath(fileName));
     if (!lines) {
-        message(QStringLiteral("The task file \"%1\" cannot be read.").arg(fileName));
+        warn(QStringLiteral("The task file \"%1\" cannot be read.").arg(fileName));
         return;
     }
     if (!mayDiscardTexts())
@@ -380,7 +380,8 @@ bool TaskWindow::mayDiscardTexts()
                              "want to throw the changes away?"));
 }
 
-void TaskWindow::message(const QString &text)
+// Every message of this window reports something that could not be done.
+void TaskWindow::warn(const QString &text)
 {
-    m_host.prompts().message(this, text);
+    m_host.prompts().warning(this, text);
 }

@@ -57,7 +57,7 @@ private:
     void read(tasks::Reader reader);
     void setBoxes(const tasks::BoxTexts &texts);
     void emptyBoxes();
-    void message(const QString &text);
+    void warn(const QString &text);
     void showBeside(int moduleIndex);
     void placeBesideModuleWindow();
     QSize expectedFrameSize() const;

@@ -32,7 +32,7 @@ void whenDialogOpens(const std::function<void(QWidget *)> &handle)
     });
 }
 
-TEST(DialogPrompts, TheIdentityIsTypedUnseen)
+TEST(DialogPrompts, TheIdentityIsTypedUnseenAndARefusalIsAWarning)
 {
     QTemporaryDir directory;
     QFile identity(directory.filePath(u"pw.txt"_s));
@@ -48,12 +48,14 @@ TEST(DialogPrompts, TheIdentityIsTypedUnseen)
     application.start();
     QLineEdit::EchoMode echo = QLineEdit::Normal;
     QString reply;
+    QMessageBox::Icon replyIcon = QMessageBox::NoIcon;
     whenDialogOpens([&](QWidget *dialog) {
         auto *input = qobject_cast<QInputDialog *>(dialog);
         echo = input->textEchoMode();
         input->setTextValue(u"guess"_s);
         whenDialogOpens([&](QWidget *box) {
             reply = qobject_cast<QMessageBox *>(box)->text();
+            replyIcon = qobject_cast<QMessageBox *>(box)->icon();
             qobject_cast<QDialog *>(box)->accept();
         });
         input->accept();
@@ -63,6 +65,19 @@ TEST(DialogPrompts, TheIdentityIsTypedUnseen)
 
     EXPECT_EQ(echo, QLineEdit::Password);
     EXPECT_EQ(reply, u"No access"_s);
+    EXPECT_EQ(replyIcon, QMessageBox::Warning);
+}
+
+TEST(DialogPrompts, AMessageThatReportsNoFailureHasTheInformationIcon)
+{
+    DialogPrompts prompts;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    whenDialogOpens([&](QWidget *box) {
+        icon = qobject_cast<QMessageBox *>(box)->icon();
+        qobject_cast<QDialog *>(box)->accept();
+    });
+    prompts.message(nullptr, u"Version"_s);
+    EXPECT_EQ(icon, QMessageBox::Information);
 }
 
 } // namespace

@@ -36,6 +36,22 @@ TEST(ScriptedPrompts, AnInputBoxWithNothingQueuedFailsOnce)
     EXPECT_EQ(prompts.takeFailure(), std::nullopt);
 }
 
+TEST(ScriptedPrompts, RecordsMessagesUntilTaken)
+{
+    ScriptedPrompts prompts;
+    prompts.message(nullptr, QStringLiteral("No access"));
+    prompts.warning(nullptr, QStringLiteral("Division by zero"), QStringLiteral("Fout"));
+
+    const QList<ScriptedPrompts::Message> messages = prompts.takeMessages();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0].title, defaultMessageTitle());
+    EXPECT_EQ(messages[0].text, QStringLiteral("No access"));
+    EXPECT_EQ(messages[1].title, QStringLiteral("Fout"));
+    EXPECT_EQ(messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(messages[1].kind, MessageKind::Warning);
+    EXPECT_TRUE(prompts.takeMessages().isEmpty());
+}
+
 TEST(ScriptedPrompts, AQuestionBoxTakesOnlyYesOrNo)
 {
     ScriptedPrompts prompts;

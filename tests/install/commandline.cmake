@@ -50,12 +50,26 @@ expect("--version errors" "${version_err}" "")
 run(short_version -v)
 expect("-v output" "${short_version_out}" "${version_out}")
 
+# An argument nobody knows is refused before the window system starts: without a display too.
+run(bogus --bogus)
+expect("--bogus status" "${bogus_status}" 2)
+expect("--bogus output" "${bogus_out}" "")
+expect_match("--bogus errors" "${bogus_err}"
+  "^quillor: unknown argument \"--bogus\"\nUsage: quillor \\[--help\\] \\[--version\\]\n")
+run(stray -platform offscreen stray)
+expect("stray argument status" "${stray_status}" 2)
+expect_match("stray argument errors" "${stray_err}" "unknown argument \"stray\"")
+
 # Qt's own options are Qt's; an argument nobody knows ends the program before any window opens.
 set(ENV{QT_QPA_PLATFORM} "${qt_platform}")
 run(unknown -platform offscreen --colour red)
 expect("unknown argument status" "${unknown_status}" 2)
 expect("unknown argument output" "${unknown_out}" "")
 expect_match("unknown argument errors" "${unknown_err}" "unknown argument \"--colour\"")
+# An option of Qt that the running platform does not take is left over, and refused.
+run(leftover -platform offscreen -display :5)
+expect("leftover argument status" "${leftover_status}" 2)
+expect_match("leftover argument errors" "${leftover_err}" "unknown argument \"-display\"")
 
 if(failures)
   message(FATAL_ERROR "${failures}")

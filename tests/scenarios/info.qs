@@ -8,8 +8,11 @@ text Help.Command1
 geometry Help.Text1
 geometry Help.Command1
 
-# A second "&Info" replaces the text by the file's, whatever was in the box.
-type Help.Text1 "typed over"
+# The text is read-only: keys type nothing into it.
+key Help.Text1 X Delete Return
+text Help.Text1
+
+# A second "&Info" shows the file's text once, not twice.
 click Fst.Command5
 text Help.Text1
 windows
@@ -25,3 +28,10 @@ click Fst.Command5
 windows
 close Help
 windows
+
+# The text can still be selected and copied: pasted into the task's box, it is the file's text.
+click Fst.Command5
+key Help.Text1 Ctrl+A Ctrl+C
+click Fst.Command4
+key editor.Opgave Ctrl+V
+text editor.Opgave

@@ -82,11 +82,15 @@ protected:
         run(u"select editor.File1 \"%1\""_s.arg(file));
     }
 
+    // The texts of the message and question boxes shown; each message reports a failure.
     QStringList messages()
     {
         QStringList texts;
-        for (const ScriptedPrompts::Message &message : m_prompts.takeMessages())
+        for (const ScriptedPrompts::Message &message : m_prompts.takeMessages()) {
+            EXPECT_TRUE(message.question || message.kind == MessageKind::Warning)
+                << message.text.toStdString();
             texts.append(message.text);
+        }
         return texts;
     }
 

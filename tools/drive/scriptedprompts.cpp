@@ -4,9 +4,10 @@
 
 #include <QPrinter>
 
-void ScriptedPrompts::message(QWidget *, const QString &text, const QString &title)
+void ScriptedPrompts::showMessage(QWidget *, MessageKind kind, const QString &text,
+                                  const QString &title)
 {
-    m_messages.append({title.isEmpty() ? defaultMessageTitle() : title, text});
+    m_messages.append({title.isEmpty() ? defaultMessageTitle() : title, text, false, kind});
 }
 
 bool ScriptedPrompts::question(QWidget *, const QString &text, const QString &title)

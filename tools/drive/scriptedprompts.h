@@ -38,6 +38,8 @@ public:
         QString title;
         QString text;
         bool question = false; // a question box rather than a message box
+        // The icon of a message box, which the runner's output leaves out.
+        MessageKind kind = MessageKind::Information;
     };
 
     // An input box as it was shown.
@@ -48,7 +50,6 @@ public:
         QString defaultText;
     };
 
-    void message(QWidget *parent, const QString &text, const QString &title = {}) override;
     // Takes "Yes" or "No" from the queue of answers; Cancel counts as No.
     bool question(QWidget *parent, const QString &text, const QString &title = {}) override;
     // An input box that hides what is typed is recorded and answered as any other.
@@ -75,6 +76,10 @@ public:
 
     // Why the last prompt could not be answered, if it could not; cleared by reading it.
     std::optional<QString> takeFailure();
+
+protected:
+    void showMessage(QWidget *parent, MessageKind kind, const QString &text,
+                     const QString &title) override;
 
 private:
     void fail(const QString &reason);
