@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/dialogprompts.h"
+#include "app/translations.h"
 #include "core/randomsource.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (argc > 1)
         return refuseUnknownArgument(argv[1]);
+    installTranslations(app, QString());
 
     DialogPrompts prompts;
     StandardRandomSource random;
