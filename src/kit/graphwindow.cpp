@@ -126,7 +126,7 @@ void GraphWindow::printGraph()
                           m_scale->scale());
     RecordingSurface page(float(frame.W + 10), float(frame.H + 10));
     if (drawPage(page, frame) == DrawResult::Failed) {
-        m_context.prompts.message(this, m_printFailureMessage);
+        m_context.prompts.warning(this, m_printFailureMessage);
         return;
     }
     m_context.prompts.print(this, {{page.log(), QRectF(0, 0, frame.W, frame.H)}});

@@ -55,12 +55,12 @@ QPushButton *ModuleWindow::addEndButton(QWidget *parent, const char *name, const
 bool ModuleWindow::saveGraph(const QString &fileName)
 {
     if (!pictureFormatFor(fileName)) {
-        m_context.prompts.message(
+        m_context.prompts.warning(
             this, QStringLiteral("The file %1 is not a PNG, SVG or PDF file.").arg(fileName));
         return false;
     }
     if (!saveGraphPicture(m_canvas->picture(), fileName)) {
-        m_context.prompts.message(this,
+        m_context.prompts.warning(this,
                                   QStringLiteral("The file %1 cannot be written.").arg(fileName));
         return false;
     }
@@ -102,7 +102,7 @@ void ModuleWindow::saveGraphAs()
 void ModuleWindow::reportFailure(DrawResult result, const QString &message)
 {
     if (result == DrawResult::Failed)
-        m_context.prompts.message(this, message);
+        m_context.prompts.warning(this, message);
 }
 
 void ModuleWindow::orderTabs()

@@ -121,7 +121,7 @@ void ConicsWindow::storeAs(FigureNumber k)
                        {m_a.value(), m_b.value(), m_c.value()}};
     const std::optional<FigureRows> rows = storeFigure(k, boxes);
     if (!rows) {
-        m_context.prompts.message(
+        m_context.prompts.warning(
             this, QStringLiteral("The figure is not stored: a number that describes it is too "
                                  "large to compute. Try smaller coefficients."));
         return;
@@ -145,7 +145,7 @@ void ConicsWindow::showIntersections()
 {
     const std::optional<QString> text = intersectionText();
     if (!text) {
-        m_context.prompts.message(this, failureMessage());
+        m_context.prompts.warning(this, failureMessage());
         return;
     }
     m_intersections->setText(*text);

@@ -62,10 +62,10 @@ DrawResult ParabolaWindow::plotOnCanvas()
     case parabolas::PlotResult::Complete:
         return DrawResult::Complete;
     case parabolas::PlotResult::Failed:
-        m_context.prompts.message(this, failureMessage());
+        m_context.prompts.warning(this, failureMessage());
         break;
     case parabolas::PlotResult::ParabolaPassFailed:
-        m_context.prompts.message(this, QStringLiteral("Fout"));
+        m_context.prompts.warning(this, QStringLiteral("Fout"));
         break;
     }
     return DrawResult::Failed;

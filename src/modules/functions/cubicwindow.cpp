@@ -142,7 +142,7 @@ void CubicWindow::plotWithResults()
     const std::optional<ResultTexts> texts =
         m_factor->isChecked() ? factorisedTexts(polynomial) : expandedTexts(polynomial);
     if (!texts && drawing == DrawResult::Complete)
-        m_context.prompts.message(this, failureMessage());
+        m_context.prompts.warning(this, failureMessage());
     const ResultTexts shown = texts.value_or(ResultTexts{});
     m_extrema->setText(shown.extrema);
     m_inflection->setText(shown.inflection);

@@ -186,17 +186,17 @@ void ProbabilityWindow::runTests()
         });
         break;
     case StartOutcome::NotIncreased:
-        m_context.prompts.message(this, notIncreasedMessage(), errorTitle);
+        m_context.prompts.warning(this, notIncreasedMessage(), errorTitle);
         startAfresh();
         break;
     case StartOutcome::TooManyTests:
-        m_context.prompts.message(this, tooManyTestsMessage(), errorTitle);
+        m_context.prompts.warning(this, tooManyTestsMessage(), errorTitle);
         break;
     case StartOutcome::TooManyResults:
-        m_context.prompts.message(this, tooManyResultsMessage(), errorTitle);
+        m_context.prompts.warning(this, tooManyResultsMessage(), errorTitle);
         break;
     case StartOutcome::NotComputable:
-        m_context.prompts.message(this, notComputableMessage(), errorTitle);
+        m_context.prompts.warning(this, notComputableMessage(), errorTitle);
         break;
     }
 }

@@ -109,7 +109,7 @@ bool QuadraticWindow::alterForms()
         {m_a.box->text(), m_b.box->text(), m_c.box->text(), m_p.box->text(), m_q.box->text()},
         m_standardFormEdited, m_vertexFormEdited);
     if (!texts) {
-        m_context.prompts.message(this, failureMessage());
+        m_context.prompts.warning(this, failureMessage());
         return false;
     }
     m_a.box->setText(texts->a);
@@ -171,5 +171,5 @@ void QuadraticWindow::showTable()
         rows += tableRow(point.x, point.y);
     m_table->setText(rows);
     if (table.failed)
-        m_context.prompts.message(this, failureMessage());
+        m_context.prompts.warning(this, failureMessage());
 }
