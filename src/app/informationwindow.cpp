@@ -13,6 +13,7 @@ InformationWindow::InformationWindow()
     resizeClientInTwips(this, 7785, 6450);
 
     m_text = add<MultiLineTextBox>(this, "Text1", {120, 120, 7575, 5520});
+    m_text->setAccessibleName(QStringLiteral("Information"));
     QFont serif(QStringLiteral("Times New Roman"));
     serif.setStyleHint(QFont::Serif);
     m_text->setFont(serif);

@@ -35,6 +35,8 @@ StartWindow::StartWindow(Application &application) : m_application(application)
     resizeClientInTwips(this, 4290, 1815);
 
     m_modules = add<QListWidget>(this, "List1", {120, 120, 2415, 1620});
+    // No label stands beside the list: a screen reader hears what it holds.
+    m_modules->setAccessibleName(QStringLiteral("Modules"));
     auto *selectButton =
         add<QPushButton>(this, "Command1", {2640, 240, 735, 375}, QStringLiteral("&Select"));
     auto *infoButton =

@@ -93,6 +93,10 @@ TaskWindow::TaskWindow(TaskHost &host, const QStringList &moduleTitles, int star
     m_modules->addItems(moduleTitles);
     m_directories = add<DirectoryListBox>(this, "Dir1", {960, 720, 1815, 540});
     m_files = add<FileListBox>(this, "File1", {960, 1320, 1815, 480});
+    // No label stands beside the three lists: a screen reader hears what each holds.
+    m_modules->setAccessibleName(QStringLiteral("Modules"));
+    m_directories->setAccessibleName(QStringLiteral("Folders"));
+    m_files->setAccessibleName(QStringLiteral("Task files"));
     auto *taskFrame = add<QGroupBox>(this, "Frame1", {2880, 0, 2895, 1815}, QStringLiteral("Task"));
     m_taskBox = add<MultiLineTextBox>(taskFrame, "Opgave", {120, 240, 2655, 1455});
     auto *hintFrame = add<QGroupBox>(this, "Frame2", {5880, 0, 2895, 1815}, QStringLiteral("Hint"));

@@ -1,5 +1,7 @@
 # What a screen reader hears: names from the labels, sliders as their boxes read, the graph in
 # words after each plot and clear.
+echo "the start window's list of modules, which no label names"
+accessible Fst.List1
 select Fst.List1 0
 click Fst.Command1
 accessible Fd.Frame1
