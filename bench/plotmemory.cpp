@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 // Resident memory of the program before and after 2,000 plots in a row in the quadratic
 // function's window, as a user pressing "&Plot" again and again would make them. Run it as
 //   QT_QPA_PLATFORM=offscreen build/bench/quillor-plot-memory

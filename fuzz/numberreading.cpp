@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 // Fuzzes readNumber, which reads every number typed into a box. Whatever the text, the result is
 // finite and the blanks, tabs and line feeds in it change nothing; a decimal number at its start
 // reads as the correctly rounded double (glibc's strtod in the C locale, which the fuzzer never

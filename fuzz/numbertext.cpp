@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 // Fuzzes the texts that show numbers: numberText, formatPattern and wholeNumberText. No text is
 // ever "inf", "nan" or a negative zero. The number text of a finite double has its sign or a
 // blank, at most 15 significant digits and no 0 before the point, reads back as the value

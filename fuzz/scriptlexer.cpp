@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 // Fuzzes the runner's script lexer. A line either splits into words or fails with a ScriptError
 // that gives a reason; nothing else escapes. A line the runner does not skip has words. A bare
 // word is not empty and holds no blank, tab or quote. Written out again, bare words as they are

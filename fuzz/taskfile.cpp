@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 // Fuzzes the task file writer and its four readers, each input twice over.
 //
 // As a file: any bytes, decoded and split into lines as the task window reads them, go through

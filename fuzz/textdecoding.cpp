@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 // Fuzzes decodeText and splitLines, which read pw.txt, readme.txt and task files. Bytes after a
 // UTF-8 byte-order mark are UTF-8: valid ones give back exactly their text. Other bytes that are
 // valid UTF-8 with a byte above 127 give back exactly their text too. Anything else is

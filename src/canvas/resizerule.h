@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 #pragma once
 
 // The design constants of a module window, in twips: its outer size W0 x H0 at which the square

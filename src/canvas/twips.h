@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 #pragma once
 
 // Positions and sizes are designed in twips (1/1440 inch); the screen counts logical pixels.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 #pragma once
 
 // Makes screen readers meet the program's own controls as users see them: a slider that has a

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Reads a window of the program through the real accessibility bus, under a virtual display and a
 # session bus of its own: atspi.sh QUILLOR-DRIVE. Skips (77) where no display or bus can be
 # started. Qt shows its accessible tree only to a screen reader, or when told to always.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 """Reads the quadratic function's window through the AT-SPI bus, as a screen reader would.
 
 Run inside a display and a session bus (atspi.sh starts both): starts the scenario runner,

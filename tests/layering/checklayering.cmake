@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Reports every include in a source of the logic library that reaches QtWidgets, QtPrintSupport or
 # the window library, and fails when there is one.
 #

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Runs the layering check on the sample library and fails unless it reports exactly the includes
 # marked "forbidden" in the samples, and fails because of them.
 #

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Runs one scenario: cmake -DDRIVE=... -DSCRIPT=... -DEXPECTED=... -DFIXTURE=... -DWORK=... -P
 #
 # The actual output is what the runner printed, followed, when it failed, by its error output

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 // Files that change between the moment the program lists them and the moment it uses them: each
 // gets a message naming it, and the windows keep their texts. The program runs as the scenario
 // runner runs it; the files change between two user actions, which a scenario cannot do. Files

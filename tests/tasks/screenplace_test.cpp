@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 // The task window under a real window manager: underwindowmanager.sh runs this on a virtual
 // screen of 1366 × 768 with openbox.
 

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Quillor developers
+
 # Runs a command on a virtual screen of 1366 × 768 managed by openbox, as on a user's desktop:
 #   underwindowmanager.sh COMMAND [ARGS...]
 # Ends with status 77, which the test counts as skipped, when Xvfb or openbox cannot be started.

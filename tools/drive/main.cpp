@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 // quillor-drive: starts the program as its own main does, with scripted prompts and a scripted
 // random source, and runs a script of user actions and queries against its windows.
 

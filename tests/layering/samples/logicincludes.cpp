@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Quillor developers
+
 // Read by the layering check, never compiled. Nothing here may be reported.
 #include "logicincludes.h"
 #include "core/numbertext.h"
