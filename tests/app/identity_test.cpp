@@ -9,33 +9,29 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-struct IdentityRow
+TEST(IdentityGate, OpensForTheLastLineThatIsNotEmptyAlone)
 {
-    const char *name;
-    QStringList fileLines;
-    QString typed;
-    bool opens;
-};
-
-class IdentityGate : public testing::TestWithParam<IdentityRow>
-{
-};
-
-TEST_P(IdentityGate, OpensForTheLastLineThatIsNotEmptyAlone)
-{
-    EXPECT_EQ(identityOpensEditor(GetParam().fileLines, GetParam().typed), GetParam().opens);
+    struct Row
+    {
+        const char *name;
+        QStringList fileLines;
+        QString typed;
+        bool opens;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"last line", {u"first"_s, u"secret"_s}, u"secret"_s, true},
+        {"earlier line", {u"first"_s, u"secret"_s}, u"first"_s, false},
+        {"empty lines after it", {u"secret"_s, {}, {}}, u"secret"_s, true},
+        {"empty identity", {u"secret"_s, {}}, {}, false},
+        {"only empty lines", {{}, {}}, {}, false},
+        {"no line", {}, {}, false},
+        {"letter case", {u"Secret"_s}, u"secret"_s, false},
+        {"blanks", {u"secret "_s}, u"secret"_s, false},
+    };
+    // clang-format on
+    for (const Row &row : rows)
+        EXPECT_EQ(identityOpensEditor(row.fileLines, row.typed), row.opens) << row.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, IdentityGate,
-    testing::Values(IdentityRow{"LastLine", {u"first"_s, u"secret"_s}, u"secret"_s, true},
-                    IdentityRow{"EarlierLine", {u"first"_s, u"secret"_s}, u"first"_s, false},
-                    IdentityRow{"EmptyLinesAfterIt", {u"secret"_s, {}, {}}, u"secret"_s, true},
-                    IdentityRow{"EmptyIdentity", {u"secret"_s, {}}, {}, false},
-                    IdentityRow{"OnlyEmptyLines", {{}, {}}, {}, false},
-                    IdentityRow{"NoLine", {}, {}, false},
-                    IdentityRow{"LetterCase", {u"Secret"_s}, u"secret"_s, false},
-                    IdentityRow{"Blanks", {u"secret "_s}, u"secret"_s, false}),
-    rowName<IdentityRow>);
 
 } // namespace

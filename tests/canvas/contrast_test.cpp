@@ -38,47 +38,30 @@ QPalette darkPalette()
     return palette;
 }
 
-struct PaletteRow
+// Every pen stands out from the canvas, and y, y' and y'' of the window for functions of the
+// third degree differ in hue by a third of the colour circle.
+TEST(PenContrast, EveryRoleStandsOutAndTheThreeCurvesStayApart)
 {
-    const char *name;
-    QPalette (*palette)();
-};
-
-class PenContrastTest : public testing::TestWithParam<PaletteRow>
-{
-};
-
-TEST_P(PenContrastTest, EveryRoleStandsOutFromTheCanvas)
-{
-    const QPalette palette = GetParam().palette();
-    const QColor canvas = palette.color(QPalette::Base);
-    for (const SystemColour role :
-         {SystemColour::ButtonText, SystemColour::WindowText, SystemColour::ButtonShadow,
-          SystemColour::Desktop, SystemColour::ActiveTitle, SystemColour::InactiveTitle}) {
-        EXPECT_GE(contrastRatio(systemColourShade(role, palette), canvas), leastPenContrast)
-            << systemColourName(role).toStdString();
-    }
-}
-
-// y, y' and y'' of the window for functions of the third degree differ in hue by a third of
-// the colour circle.
-TEST_P(PenContrastTest, TheThreeCurvesStayApart)
-{
-    const QPalette palette = GetParam().palette();
-    const std::array<QColor, 3> curves = {systemColourShade(SystemColour::Desktop, palette),
-                                          systemColourShade(SystemColour::ActiveTitle, palette),
-                                          systemColourShade(SystemColour::InactiveTitle, palette)};
-    for (std::size_t i = 0; i < curves.size(); ++i) {
-        for (std::size_t j = i + 1; j < curves.size(); ++j) {
-            const int apart = std::abs(curves[i].hslHue() - curves[j].hslHue());
-            EXPECT_GE(std::min(apart, 360 - apart), 100) << i << " and " << j;
+    for (const QPalette &palette : {fusionPalette(), darkPalette()}) {
+        const QColor canvas = palette.color(QPalette::Base);
+        SCOPED_TRACE(canvas.name().toStdString());
+        for (const SystemColour role :
+             {SystemColour::ButtonText, SystemColour::WindowText, SystemColour::ButtonShadow,
+              SystemColour::Desktop, SystemColour::ActiveTitle, SystemColour::InactiveTitle}) {
+            EXPECT_GE(contrastRatio(systemColourShade(role, palette), canvas), leastPenContrast)
+                << systemColourName(role).toStdString();
+        }
+        const std::array<QColor, 3> curves = {
+            systemColourShade(SystemColour::Desktop, palette),
+            systemColourShade(SystemColour::ActiveTitle, palette),
+            systemColourShade(SystemColour::InactiveTitle, palette)};
+        for (std::size_t i = 0; i < curves.size(); ++i) {
+            for (std::size_t j = i + 1; j < curves.size(); ++j) {
+                const int apart = std::abs(curves[i].hslHue() - curves[j].hslHue());
+                EXPECT_GE(std::min(apart, 360 - apart), 100) << i << " and " << j;
+            }
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Palettes, PenContrastTest,
-                         testing::Values(PaletteRow{"Fusion", fusionPalette},
-                                         PaletteRow{"Dark", darkPalette}),
-                         rowName<PaletteRow>);
 
 } // namespace

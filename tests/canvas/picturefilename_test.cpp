@@ -11,31 +11,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Row
+TEST(PictureFileName, ANameWithoutAPictureExtensionGetsTheChosenTypes)
 {
-    const char *name;
-    QString typed;
-    QString chosenType;
-    QString saved;
-};
-
-class PictureFileNameTest : public testing::TestWithParam<Row>
-{
-};
-
-TEST_P(PictureFileNameTest, ANameWithoutAPictureExtensionGetsTheChosenTypes)
-{
-    EXPECT_EQ(pictureFileName(GetParam().typed, GetParam().chosenType), GetParam().saved);
+    struct Row
+    {
+        QString typed;
+        QString chosenType;
+        QString saved;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {u"/tmp/graph"_s, u"SVG (*.svg)"_s, u"/tmp/graph.svg"_s},
+        {u"graph"_s, u"Pictures (*.png *.svg *.pdf)"_s, u"graph.png"_s},   // all pictures means PNG
+        {u"graph.v2"_s, u"PDF (*.pdf)"_s, u"graph.v2.pdf"_s},              // another extension is kept
+        {u"graph.PDF"_s, u"PNG (*.png)"_s, u"graph.PDF"_s},                // a picture extension wins
+        {u"graph"_s, QString(), u"graph"_s},                               // no type chosen
+    };
+    // clang-format on
+    for (const Row &row : rows)
+        EXPECT_EQ(pictureFileName(row.typed, row.chosenType), row.saved) << row.typed.toStdString();
 }
-
-const Row rows[] = {
-    {"BareNameGetsTheChosenType", u"/tmp/graph"_s, u"SVG (*.svg)"_s, u"/tmp/graph.svg"_s},
-    {"AllPicturesMeansPng", u"graph"_s, u"Pictures (*.png *.svg *.pdf)"_s, u"graph.png"_s},
-    {"OtherExtensionIsKept", u"graph.v2"_s, u"PDF (*.pdf)"_s, u"graph.v2.pdf"_s},
-    {"PictureExtensionWins", u"graph.PDF"_s, u"PNG (*.png)"_s, u"graph.PDF"_s},
-    {"NoTypeChosen", u"graph"_s, QString(), u"graph"_s},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, PictureFileNameTest, testing::ValuesIn(rows), rowName<Row>);
 
 } // namespace

@@ -19,66 +19,54 @@ namespace {
 const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
 const QLocale english(QLocale::English, QLocale::UnitedKingdom);
 
-struct ReadingRow
+TEST(DecimalComma, ReadsACommaAsThePointOnlyWhereTheLocaleWritesOne)
 {
-    const char *name;
-    const QLocale &locale;
-    QString text;
-    double expected;
-};
-
-class DecimalCommaReadingTest : public testing::TestWithParam<ReadingRow>
-{
-};
-
-TEST_P(DecimalCommaReadingTest, ReadsACommaAsThePointOnlyWhereTheLocaleWritesOne)
-{
-    EXPECT_EQ(readNumber(GetParam().text, GetParam().locale), GetParam().expected);
+    struct Row
+    {
+        const char *name;
+        const QLocale &locale;
+        QString text;
+        double expected;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"Dutch comma", dutch, u"0,5"_s, 0.5},
+        {"Dutch comma before the exponent", dutch, u"1,5e2"_s, 150},
+        {"Dutch leading comma with a sign", dutch, u"- ,25"_s, -0.25},
+        {"Dutch period still reads", dutch, u"2.75"_s, 2.75},
+        {"Dutch second separator ends the number", dutch, u"1,5.3"_s, 1.5},
+        {"Dutch comma without digits", dutch, u",e5"_s, 0},
+        {"Dutch comma overflows", dutch, u"1,5e999"_s, std::numeric_limits<double>::max()},
+        {"English comma ends the number", english, u"1,5"_s, 1},
+        {"C comma ends the number", QLocale::c(), u"0,5"_s, 0},
+    };
+    // clang-format on
+    for (const Row &row : rows)
+        EXPECT_EQ(readNumber(row.text, row.locale), row.expected) << row.name;
 }
 
-const ReadingRow readingRows[] = {
-    {"DutchComma", dutch, u"0,5"_s, 0.5},
-    {"DutchCommaBeforeExponent", dutch, u"1,5e2"_s, 150},
-    {"DutchLeadingCommaWithSign", dutch, u"- ,25"_s, -0.25},
-    {"DutchPeriodStillReads", dutch, u"2.75"_s, 2.75},
-    {"DutchSecondSeparatorEndsTheNumber", dutch, u"1,5.3"_s, 1.5},
-    {"DutchCommaWithoutDigits", dutch, u",e5"_s, 0},
-    {"DutchCommaOverflows", dutch, u"1,5e999"_s, std::numeric_limits<double>::max()},
-    {"EnglishCommaEndsTheNumber", english, u"1,5"_s, 1},
-    {"CCommaEndsTheNumber", QLocale::c(), u"0,5"_s, 0},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, DecimalCommaReadingTest, testing::ValuesIn(readingRows),
-                         rowName<ReadingRow>);
-
-struct ShownRow
+// A formatted number carries the locale's separator and reads back as the same value; the C
+// locale's own patterns are pinned by numbertext_test.cpp.
+TEST(DecimalComma, AFormattedNumberReadsBackAsShown)
 {
-    const char *name;
-    const QLocale &locale;
-    double value;
-    QString shown;
-};
-
-class DecimalCommaShownTest : public testing::TestWithParam<ShownRow>
-{
-};
-
-// A formatted number carries the locale's separator and reads back as the same value.
-TEST_P(DecimalCommaShownTest, AFormattedNumberReadsBackAsShown)
-{
-    const ShownRow &row = GetParam();
-    EXPECT_EQ(formatPattern(row.value, u"###0.000", row.locale), row.shown);
-    EXPECT_EQ(readNumber(row.shown, row.locale), row.value);
+    struct Row
+    {
+        const QLocale &locale;
+        double value;
+        QString shown;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {dutch, 0.25, u"0,250"_s},
+        {dutch, -12.5, u"-12,500"_s},
+        {english, 0.25, u"0.250"_s},
+    };
+    // clang-format on
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.shown.toStdString());
+        EXPECT_EQ(formatPattern(row.value, u"###0.000", row.locale), row.shown);
+        EXPECT_EQ(readNumber(row.shown, row.locale), row.value);
+    }
 }
-
-const ShownRow shownRows[] = {
-    {"Dutch", dutch, 0.25, u"0,250"_s},
-    {"DutchNegative", dutch, -12.5, u"-12,500"_s},
-    {"English", english, 0.25, u"0.250"_s},
-    {"C", QLocale::c(), -12.5, u"-12.500"_s},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, DecimalCommaShownTest, testing::ValuesIn(shownRows),
-                         rowName<ShownRow>);
 
 } // namespace
