@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Quillor developers
 
-# Runs one scenario: cmake -DDRIVE=... -DSCRIPT=... -DEXPECTED=... -DFIXTURE=... -DWORK=... -P
+# Runs one scenario: cmake -DDRIVE=... [-DOPTIONS=...] -DSCRIPT=... -DEXPECTED=... -DFIXTURE=...
+# -DWORK=... -P runscenario.cmake
 #
 # The actual output is what the runner printed, followed, when it failed, by its error output
 # and a line "exit N"; the work directory, where a message names it, reads WORK. It is kept beside
@@ -13,8 +14,9 @@ if(IS_DIRECTORY ${FIXTURE})
   file(COPY ${FIXTURE}/ DESTINATION ${WORK})
 endif()
 
+separate_arguments(options UNIX_COMMAND "${OPTIONS}")
 execute_process(
-  COMMAND ${DRIVE} --dir ${WORK} ${SCRIPT}
+  COMMAND ${DRIVE} ${options} --dir ${WORK} ${SCRIPT}
   OUTPUT_VARIABLE actual
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)

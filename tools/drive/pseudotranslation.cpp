@@ -4,6 +4,7 @@
 #include "pseudotranslation.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -56,6 +57,15 @@ QList<UnmarkedText> unmarkedTexts(const QWidget &window)
         for (const QString &text : shownTexts(*control)) {
             if (needsMarks(text))
                 unmarked.append({control->objectName(), text});
+        }
+    }
+    // The window's own actions: the entries of the canvas menu.
+    for (const QAction *action : window.findChildren<QAction *>(Qt::FindDirectChildrenOnly)) {
+        QStringList texts{action->text(), action->toolTip()};
+        texts.removeDuplicates();
+        for (const QString &text : std::as_const(texts)) {
+            if (needsMarks(text))
+                unmarked.append({QString(), text});
         }
     }
     return unmarked;

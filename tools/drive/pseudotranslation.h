@@ -29,7 +29,8 @@ struct UnmarkedText
 };
 
 // The texts of a window that a user reads as words and that lack the marks: the window's title,
-// the captions of its labels, buttons and frames, the rows of its lists, tooltips and accessible
-// names and descriptions. Texts without a letter (numbers, signs) need no translation and are
-// passed over, and so are the contents of text boxes, which hold what the user typed.
+// the captions of its labels, buttons and frames, the rows of its lists, tooltips, accessible
+// names and descriptions, and the entries of its menu. Texts without a letter (numbers, signs)
+// need no translation and are passed over, and so are the contents of text boxes, which hold
+// what the user typed.
 QList<UnmarkedText> unmarkedTexts(const QWidget &window);
