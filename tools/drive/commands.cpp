@@ -4,6 +4,7 @@
 #include "commands.h"
 
 #include "accessiblelisting.h"
+#include "mnemonics.h"
 #include "operationlisting.h"
 #include "pseudotranslation.h"
 #include "scriptedprompts.h"
@@ -148,6 +149,7 @@ const Commands::Command Commands::commands[] = {
     {"focus", "focus W", 1, 1, &Commands::focus},
     {"accessible", "accessible W.C", 1, 1, &Commands::accessible},
     {"untranslated", "untranslated W", 1, 1, &Commands::untranslated},
+    {"mnemonics", "mnemonics W", 1, 1, &Commands::mnemonics},
     {"file", "file NAME", 1, 1, &Commands::file},
     {"echo", "echo TEXT", 0, -1, &Commands::echo},
     {"expect", "expect W.C TEXT or expect W TEXT", 2, 2, &Commands::expect},
@@ -490,6 +492,16 @@ void Commands::untranslated(const Arguments &arguments)
             text.control.isEmpty() ? target.name : target.name + u'.' + text.control;
         print(name + u' ' + quoted(text.text));
     }
+}
+
+// The mnemonic keys that two or more shown controls of window W answer to; see mnemonics.h.
+void Commands::mnemonics(const Arguments &arguments)
+{
+    const Target target = findTarget(m_application, arguments[0].text);
+    if (target.control)
+        throw wrongKind(target, QStringLiteral("a window"));
+    for (const SharedMnemonic &shared : sharedMnemonics(*target.window))
+        print(target.name + u' ' + shared.key + u' ' + shared.controls.join(u' '));
 }
 
 void Commands::geometry(const Arguments &arguments)

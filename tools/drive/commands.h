@@ -67,6 +67,7 @@ private:
     void focus(const Arguments &arguments);
     void accessible(const Arguments &arguments);
     void untranslated(const Arguments &arguments);
+    void mnemonics(const Arguments &arguments);
     void file(const Arguments &arguments);
     void echo(const Arguments &arguments);
     void expect(const Arguments &arguments);
