@@ -64,14 +64,17 @@ ConicsWindow::ConicsWindow(ModuleContext &context, const ModuleEntry &entry,
     nameByLabel(prescriptionLabel, {m_prescriptions});
 
     auto *buttons = add<QGroupBox>(this, "Frame1", layout.buttons);
-    //: Stores the coefficients as the first figure, f1.
-    auto *firstButton = add<QPushButton>(buttons, "Command4", {240, 360, 615, 375}, tr("&1st f"));
+    auto *firstButton = add<QPushButton>(buttons, "Command4", {240, 360, 615, 375},
+                                         //: Stores the coefficients as the first figure, f1.
+                                         tr("&1st f"));
     addPlotButton(buttons, "Command1", {960, 360, 615, 375});
-    //: Shows where the two figures intersect; short for "intersections".
     auto *intersectButton =
-        add<QPushButton>(buttons, "Command6", {1680, 360, 615, 375}, tr("&Inters"));
-    //: Stores the coefficients as the second figure, f2.
-    auto *secondButton = add<QPushButton>(buttons, "Command5", {240, 840, 615, 375}, tr("&2nd f"));
+        add<QPushButton>(buttons, "Command6", {1680, 360, 615, 375},
+                         //: Shows where the two figures intersect; short for "intersections".
+                         tr("&Inters"));
+    auto *secondButton = add<QPushButton>(buttons, "Command5", {240, 840, 615, 375},
+                                          //: Stores the coefficients as the second figure, f2.
+                                          tr("&2nd f"));
     auto *newButton = add<QPushButton>(buttons, "Command2", {960, 840, 615, 375}, tr("&New"));
     addEndButton(buttons, "Command3", {1680, 840, 615, 375});
 

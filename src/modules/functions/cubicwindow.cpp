@@ -88,10 +88,13 @@ CubicWindow::CubicWindow(ModuleContext &context, const ModuleEntry &entry)
         add<QLabel>(this, "Label6", {column, 60, 1440, 255}, tr("Prescription"));
     auto *prescription = add<QListWidget>(this, "List1", {column, 300, 1440, 300});
     nameByLabel(prescriptionLabel, {prescription});
-    //: Show the polynomials written out term by term.
-    m_expand = add<QRadioButton>(this, "Option1", {column, 700, 1200, 255}, tr("Expand"));
-    //: Show the polynomials factorised, with their roots, extrema and point of inflection.
-    m_factor = add<QRadioButton>(this, "Option2", {column, 960, 1200, 255}, tr("Factor"));
+    m_expand = add<QRadioButton>(this, "Option1", {column, 700, 1200, 255},
+                                 //: Show the polynomials written out term by term.
+                                 tr("Expand"));
+    m_factor = add<QRadioButton>(
+        this, "Option2", {column, 960, 1200, 255},
+        //: Show the polynomials factorised, with their roots, extrema and point of inflection.
+        tr("Factor"));
 
     addScalePart(add<QGroupBox>(this, "Frame1", {column + 1560, 0, 1470, 1215}), scaleLayout);
     for (int i = 0; i < 4; ++i)

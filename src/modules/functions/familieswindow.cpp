@@ -55,8 +55,9 @@ FunctionFamiliesWindow::FunctionFamiliesWindow(ModuleContext &context, const Mod
     auto *buttons = add<QGroupBox>(this, "Frame1", {120, 4800, 1575, 1215});
     addPlotButton(buttons, "Command1", {120, 240, 615, 375});
     addNewButton(buttons, "Command2", {840, 240, 615, 375});
-    //: "Wrong function value", in Dutch already: a point of the printed graph cannot be computed.
     addPrintButton(buttons, "Prt", {120, 720, 615, 375}, printMagnification,
+                   //: "Wrong function value", in Dutch already: a point of the printed graph cannot
+                   //: be computed.
                    tr("Foutieve functiewaarde"));
     addEndButton(buttons, "Command3", {840, 720, 615, 375});
     finishLayout({1800, 120, 6135, 6135});

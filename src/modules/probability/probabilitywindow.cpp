@@ -85,11 +85,13 @@ ProbabilityWindow::ProbabilityWindow(ModuleContext &context, const ModuleEntry &
     // No label stands beside the two lists: their names say what they choose.
     m_combinations->setAccessibleName(tr("Combination of the results"));
     m_comparisons->setAccessibleName(tr("Comparison with a"));
-    //: The event is that a test's value equals this value.
-    auto *testValueFrame = add<QGroupBox>(this, "Frame2", {2010, 2460, 1125, 660}, tr("Testvalue"));
+    auto *testValueFrame = add<QGroupBox>(this, "Frame2", {2010, 2460, 1125, 660},
+                                          //: The event is that a test's value equals this value.
+                                          tr("Testvalue"));
     m_testValue = add<QLineEdit>(testValueFrame, "Text6", {120, 240, 885, 315});
-    //: The relative frequency of the event after the last test.
-    auto *chanceFrame = add<QGroupBox>(this, "Frame3", {2010, 3180, 1125, 660}, tr("Chance"));
+    auto *chanceFrame = add<QGroupBox>(this, "Frame3", {2010, 3180, 1125, 660},
+                                       //: The relative frequency of the event after the last test.
+                                       tr("Chance"));
     m_chance = add<QLineEdit>(chanceFrame, "Text7", {120, 240, 885, 315});
 
     auto *resultsFrame =
@@ -117,12 +119,12 @@ ProbabilityWindow::ProbabilityWindow(ModuleContext &context, const ModuleEntry &
         box->setText(QStringLiteral("0"));
     for (QLineEdit *box : {highest, resultsPerTest, tests, m_testValue})
         box->setText(QStringLiteral("1"));
-    //: How the results of one test combine into its value: their sum, their product, or 1 when
-    //: they are all unequal.
-    m_combinations->addItems({tr("sum"), tr("product"), tr("unequal")});
+    m_combinations->addItems({//: How the results of one test combine into its value: their sum,
+                              //: their product, or 1 when they are all unequal.
+                              tr("sum"), tr("product"), tr("unequal")});
     m_combinations->setCurrentRow(0);
-    //: No comparison with a: each result counts as itself.
-    m_comparisons->addItems({tr("none"), QStringLiteral(">"), QStringLiteral("<"),
+    m_comparisons->addItems({//: No comparison with a: each result counts as itself.
+                             tr("none"), QStringLiteral(">"), QStringLiteral("<"),
                              QStringLiteral(">="), QStringLiteral("<=")});
     m_comparisons->setCurrentRow(0);
     for (size_t i = 0; i < std::size(settingLayouts); ++i) {
