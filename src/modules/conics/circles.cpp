@@ -9,6 +9,8 @@
 #include "core/numbertext.h"
 #include "modules/conics/figuredrawing.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace conics::circles {
@@ -25,6 +27,23 @@ double squaredRadius(const Conic &circle)
     return (b * b + a * a) - c;
 }
 
+// A line's details: where it cuts both axes, only the x-axis or only the y-axis. The first
+// figure's row and the second's name the intercepts differently.
+struct InterceptPatterns
+{
+    const char *both;
+    const char *x;
+    const char *y;
+};
+const InterceptPatterns interceptPatterns[] = {
+    //: Where the line cuts the x-axis and the y-axis ("Int" for intercept).
+    {QT_TRANSLATE_NOOP("conics", "Int X:%1  Int Y:%2"), QT_TRANSLATE_NOOP("conics", "Int X:%1"),
+     QT_TRANSLATE_NOOP("conics", "  Int Y:%1")},
+    //: Where the line cuts the x-axis and the y-axis ("sn" for snijpunt, intersection).
+    {QT_TRANSLATE_NOOP("conics", "sn X: %1  sn Y: %2"), QT_TRANSLATE_NOOP("conics", "sn X: %1"),
+     QT_TRANSLATE_NOOP("conics", "  sn Y: %1")},
+};
+
 std::optional<FigureRows> lineRows(FigureNumber k, const Line &line)
 {
     const auto [u, v, w] = line;
@@ -35,14 +54,16 @@ std::optional<FigureRows> lineRows(FigureNumber k, const Line &line)
     if (!computable(X0, Y0))
         return std::nullopt;
 
-    const bool first = k == FigureNumber::First;
+    const InterceptPatterns &patterns = interceptPatterns[std::size_t(k)];
+    const QString x = checkedNumberText(X0);
+    const QString y = checkedNumberText(Y0);
     QString details;
-    if (u != 0)
-        details +=
-            (first ? QStringLiteral("Int X:") : QStringLiteral("sn X: ")) + checkedNumberText(X0);
-    if (v != 0)
-        details += (first ? QStringLiteral("  Int Y:") : QStringLiteral("  sn Y: ")) +
-                   checkedNumberText(Y0);
+    if (u != 0 && v != 0)
+        details = QCoreApplication::translate("conics", patterns.both).arg(x, y);
+    else if (u != 0)
+        details = QCoreApplication::translate("conics", patterns.x).arg(x);
+    else
+        details = QCoreApplication::translate("conics", patterns.y).arg(y);
     return FigureRows{linePrescription(line), details};
 }
 
@@ -53,10 +74,11 @@ std::optional<FigureRows> circleRows(const Conic &circle)
     if (!computable(2 * a, 2 * b, R2))
         return std::nullopt;
     // The prescription shows the doubled coefficients of x and y.
-    FigureRows rows{QStringLiteral("x²+y²") + signedCoefficientText(2 * a) + u'x' +
-                        signedCoefficientText(2 * b) + u'y' + signedCoefficientText(c) +
-                        QStringLiteral("=0"),
-                    QStringLiteral("No circle")};
+    //: The circle x² + y² + 2ax + 2by + c = 0, each coefficient with its sign.
+    FigureRows rows{QCoreApplication::translate("conics", "x²+y²%1x%2y%3=0")
+                        .arg(signedCoefficientText(2 * a), signedCoefficientText(2 * b),
+                             signedCoefficientText(c)),
+                    QCoreApplication::translate("conics", "No circle")};
     if (R2 < 0)
         return rows;
     const double mx = roundThreeDecimals(-a);
@@ -64,8 +86,10 @@ std::optional<FigureRows> circleRows(const Conic &circle)
     const double R = roundThreeDecimals(std::sqrt(R2));
     if (!computable(mx, my, R))
         return std::nullopt;
-    rows.details = QStringLiteral("m(") + signedCoefficientText(mx) + QStringLiteral(" , ") +
-                   signedCoefficientText(my) + QStringLiteral(")  R=") + signedCoefficientText(R);
+    //: The circle's centre m(x , y) and its radius R.
+    rows.details =
+        QCoreApplication::translate("conics", "m(%1 , %2)  R=%3")
+            .arg(signedCoefficientText(mx), signedCoefficientText(my), signedCoefficientText(R));
     return rows;
 }
 
@@ -128,7 +152,7 @@ std::optional<QString> lineIntersectionText(const Conic &circle, const Line &lin
     if (!computable(A, B, C, D))
         return std::nullopt;
     if (D < 0)
-        return QStringLiteral("No intersection");
+        return QCoreApplication::translate("conics", "No intersection");
 
     const double t1 = ((-B - std::sqrt(D)) / 2) / A;
     const double t2 = ((-B + std::sqrt(D)) / 2) / A;
@@ -140,7 +164,8 @@ std::optional<QString> lineIntersectionText(const Conic &circle, const Line &lin
     if (!first || !second)
         return std::nullopt;
     if (D == 0)
-        return QStringLiteral("Contact:") + *first;
+        //: The one point where the line touches the circle.
+        return QCoreApplication::translate("conics", "Contact:%1").arg(*first);
     return *first + NL + *second;
 }
 
@@ -152,7 +177,8 @@ std::optional<QString> intersectionText(const FigureStore &store)
     const Figure &one = store[FigureNumber::First];
     const Figure &two = store[FigureNumber::Second];
     if (isNoLine(one) || isNoLine(two))
-        return QStringLiteral("No line");
+        //: A stored line has u = v = 0, so it is no line at all.
+        return QCoreApplication::translate("conics", "No line");
 
     constexpr auto line = FigureKind::Line;
     constexpr auto circle = FigureKind::Conic;

@@ -22,8 +22,8 @@ ConicsLayout circleWindowLayout()
             .intersectionLabel = {0, 5760, 975, 255},
             .intersections = {960, 5640, 1575, 615},
             .canvas = {2640, 120, 6135, 6135},
-            .conicEntry = QStringLiteral("x²+y²+2ax+2by+c=0"),
-            .intersectionCaption = QStringLiteral("Intersection")};
+            .conicEntry = CircleWindow::tr("x²+y²+2ax+2by+c=0"),
+            .intersectionCaption = CircleWindow::tr("Intersection")};
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "modules/conics/circles.h"
 #include "modules/conics/parabolas.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -29,11 +30,15 @@ QString figuresInWords(FigureStore store, StoreFigure storeFigure, Intersections
         const QString shown = QStringList{rows->prescription.value_or(QString()),
                                           oneLineInWords(rows->details.value_or(QString()))}
                                   .join(u", "_s);
-        parts.append(u"f%1: %2"_s.arg(int(k) + 1).arg(shown));
+        //: A stored figure: %1 is its number, 1 or 2, %2 its rows as the window's list shows them.
+        parts.append(QCoreApplication::translate("GraphDescription", "f%1: %2")
+                         .arg(QString::number(int(k) + 1), shown));
     }
     if (const std::optional<QString> text = intersections(store); text && !text->isEmpty())
-        parts.append(u"intersection: "_s + oneLineInWords(*text));
-    return parts.isEmpty() ? u"no figures stored"_s : parts.join(u"; "_s);
+        parts.append(QCoreApplication::translate("GraphDescription", "intersection: %1")
+                         .arg(oneLineInWords(*text)));
+    return parts.isEmpty() ? QCoreApplication::translate("GraphDescription", "no figures stored")
+                           : parts.join(u"; "_s);
 }
 
 } // namespace

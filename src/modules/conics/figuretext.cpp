@@ -6,6 +6,8 @@
 #include "core/checkedarithmetic.h"
 #include "core/numbertext.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace conics {
@@ -36,8 +38,10 @@ std::optional<QString> roundedPointText(double x, double y)
 
 QString linePrescription(const Line &line)
 {
-    return signedCoefficientText(line.u) + u'x' + signedCoefficientText(line.v) + u'y' +
-           signedCoefficientText(line.w) + QStringLiteral("=0");
+    //: The line ux + vy + w = 0, each coefficient with its sign.
+    return QCoreApplication::translate("conics", "%1x%2y%3=0")
+        .arg(signedCoefficientText(line.u), signedCoefficientText(line.v),
+             signedCoefficientText(line.w));
 }
 
 double roundedIntercept(double w, double denominator)
@@ -62,8 +66,9 @@ std::optional<QString> lineAgainstLine(const Line &first, const Line &second, bo
         return pointText(x, y);
     }
     if (Dx != 0 || Dy != 0)
-        return QStringLiteral("No intersection");
-    return QStringLiteral("Lines coincides");
+        return QCoreApplication::translate("conics", "No intersection");
+    //: The two lines are one and the same.
+    return QCoreApplication::translate("conics", "Lines coincides");
 }
 
 } // namespace conics

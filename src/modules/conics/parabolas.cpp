@@ -9,6 +9,8 @@
 #include "core/numbertext.h"
 #include "modules/conics/figuredrawing.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace conics::parabolas {
@@ -27,24 +29,32 @@ std::optional<FigureRows> lineRows(FigureNumber k, const Line &line)
         return std::nullopt;
 
     FigureRows rows{linePrescription(line), std::nullopt};
-    const QString beforeY =
-        k == FigureNumber::First ? QStringLiteral("  sn Y: ") : QStringLiteral("  Int Y:");
-    if (u != 0 && v != 0)
-        rows.details =
-            QStringLiteral("Int X:") + checkedNumberText(X0) + beforeY + checkedNumberText(Y0);
-    else if (u != 0)
-        rows.details = QStringLiteral("Int X:") + checkedNumberText(X0);
-    else if (v != 0)
-        rows.details = QStringLiteral("Int Y:") + checkedNumberText(Y0);
+    const QString x = checkedNumberText(X0);
+    const QString y = checkedNumberText(Y0);
+    if (u != 0 && v != 0) {
+        // The first figure's row and the second's name the y-intercept differently.
+        //: Where the line cuts the x-axis ("Int" for intercept) and the y-axis ("sn" for
+        //: snijpunt, intersection).
+        const char *firstFigure = QT_TRANSLATE_NOOP("conics", "Int X:%1  sn Y: %2");
+        const char *secondFigure = QT_TRANSLATE_NOOP("conics", "Int X:%1  Int Y:%2");
+        const char *pattern = k == FigureNumber::First ? firstFigure : secondFigure;
+        rows.details = QCoreApplication::translate("conics", pattern).arg(x, y);
+    } else if (u != 0) {
+        rows.details = QCoreApplication::translate("conics", "Int X:%1").arg(x);
+    } else if (v != 0) {
+        rows.details = QCoreApplication::translate("conics", "Int Y:%1").arg(y);
+    }
     return rows;
 }
 
 std::optional<FigureRows> parabolaRows(const Conic &parabola)
 {
     const auto [a, b, c] = parabola;
-    FigureRows rows{QStringLiteral("y=") + signedCoefficientText(a) + QStringLiteral("x²") +
-                        signedCoefficientText(b) + u'x' + signedCoefficientText(c),
-                    QStringLiteral("No parabola")};
+    //: The parabola y = ax² + bx + c, each coefficient with its sign.
+    FigureRows rows{
+        QCoreApplication::translate("conics", "y=%1x²%2x%3")
+            .arg(signedCoefficientText(a), signedCoefficientText(b), signedCoefficientText(c)),
+        QCoreApplication::translate("conics", "No parabola")};
     if (a == 0)
         return rows;
     const double D = b * b - 4 * a * c;
@@ -52,8 +62,9 @@ std::optional<FigureRows> parabolaRows(const Conic &parabola)
     const double yT = (-D / 4) / a;
     if (!computable(xT, yT))
         return std::nullopt;
-    rows.details = QStringLiteral("T(") + signedCoefficientText(xT) + QStringLiteral(" , ") +
-                   signedCoefficientText(yT) + u')';
+    //: The vertex ("top") T(x , y) of the parabola.
+    rows.details = QCoreApplication::translate("conics", "T(%1 , %2)")
+                       .arg(signedCoefficientText(xT), signedCoefficientText(yT));
     return rows;
 }
 
@@ -97,7 +108,8 @@ std::optional<QString> lineIntersectionText(const Conic &parabola, const Line &l
         const double y = c + ((a * w * w) / u) / u - (b * w) / u;
         if (!computable(x, y))
             return std::nullopt;
-        return QStringLiteral("Snijpunt:") + pointText(x, y);
+        //: "Intersection:", in Dutch already: where a vertical line cuts the parabola.
+        return QCoreApplication::translate("conics", "Snijpunt:%1").arg(pointText(x, y));
     }
 
     // The line y = -(u·x + w) / v put into the parabola.
@@ -108,7 +120,7 @@ std::optional<QString> lineIntersectionText(const Conic &parabola, const Line &l
     if (!computable(B, C, D))
         return std::nullopt;
     if (D < 0)
-        return QStringLiteral("No intersection");
+        return QCoreApplication::translate("conics", "No intersection");
 
     const double x1 = ((-B - std::sqrt(D)) / 2) / A;
     const double x2 = ((-B + std::sqrt(D)) / 2) / A;
@@ -117,7 +129,8 @@ std::optional<QString> lineIntersectionText(const Conic &parabola, const Line &l
     if (!first || !second)
         return std::nullopt;
     if (D == 0)
-        return QStringLiteral("Point of contact:") + NL + *first;
+        //: The one point where the line touches the parabola, on the next line.
+        return QCoreApplication::translate("conics", "Point of contact:\r\n%1").arg(*first);
     return *first + NL + *second;
 }
 

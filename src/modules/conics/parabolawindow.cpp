@@ -24,8 +24,8 @@ ConicsLayout parabolaWindowLayout()
             .intersectionLabel = {120, 5760, 975, 255},
             .intersections = {1080, 5640, 1575, 615},
             .canvas = {2760, 120, 6135, 6135},
-            .conicEntry = QStringLiteral("y=ax²+bx+c"),
-            .intersectionCaption = QStringLiteral("Intersection:")};
+            .conicEntry = ParabolaWindow::tr("y=ax²+bx+c"),
+            .intersectionCaption = ParabolaWindow::tr("Intersection:")};
 }
 
 } // namespace
@@ -68,7 +68,8 @@ DrawResult ParabolaWindow::plotOnCanvas()
         m_context.prompts.warning(this, failureMessage());
         break;
     case parabolas::PlotResult::ParabolaPassFailed:
-        m_context.prompts.warning(this, QStringLiteral("Fout"));
+        //: "Error", in Dutch already: a point of a parabola cannot be computed.
+        m_context.prompts.warning(this, tr("Fout"));
         break;
     }
     return DrawResult::Failed;

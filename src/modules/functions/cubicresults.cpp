@@ -6,14 +6,28 @@
 #include "core/numbertext.h"
 #include "modules/functions/cubictext.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace cubic {
 
 namespace {
 
-const QString none = u"none"_s;
-const QString everyNumber = u"R"_s;
+// What a result without roots, extrema or point of inflection shows.
+QString none()
+{
+    //: No roots, no extrema or no point of inflection.
+    return QCoreApplication::translate("cubic", "none");
+}
+
+// Every number is a root of the zero polynomial.
+QString everyNumber()
+{
+    //: The set of the real numbers, as the roots of the zero polynomial.
+    return QCoreApplication::translate("cubic", "R");
+}
+
 const QString rootSeparator = u"  "_s;
 const QString lineBreak = u"\r\n"_s;
 
@@ -50,11 +64,11 @@ std::optional<QString> rootsText(const Coefficients &polynomial, const Factorisa
             return joined({numberText(roots.x2), numberText(roots.x3)}, rootSeparator);
         if (roots.D == 0)
             return numberText(roots.x2);
-        return none;
+        return none();
     }
     if (c != 0)
         return numberText(-d / c);
-    return d != 0 ? none : everyNumber;
+    return d != 0 ? none() : everyNumber();
 }
 
 // The extrema, from the factorisation of the first derivative. A cubic whose derivative has a
@@ -63,13 +77,13 @@ std::optional<QString> extremaText(const Coefficients &polynomial, const Factori
 {
     const auto [a, b, c, d] = polynomial;
     if (a == 0)
-        return b != 0 ? graphPointText(polynomial, -c / (2 * b)) : none;
+        return b != 0 ? graphPointText(polynomial, -c / (2 * b)) : none();
     if (roots.D > 0)
         return joined({graphPointText(polynomial, roots.x2), graphPointText(polynomial, roots.x3)},
                       lineBreak);
     if (roots.D == 0)
         return graphPointText(polynomial, roots.x2);
-    return none;
+    return none();
 }
 
 // The point of inflection and, on the next line, the tangent there: "y = -3x + 0".
@@ -77,7 +91,7 @@ std::optional<QString> inflectionText(const Coefficients &polynomial)
 {
     const auto [a, b, c, d] = polynomial;
     if (a == 0)
-        return none;
+        return none();
     const double xb = (-b / 3) / a;
     const double yb = y(polynomial, xb);
     const double m = firstDerivative(polynomial, xb);
@@ -86,8 +100,9 @@ std::optional<QString> inflectionText(const Coefficients &polynomial)
     const std::optional<QString> intercept = thousandthsText(q);
     if (!slope || !intercept)
         return std::nullopt;
-    const QString tangent =
-        u"y = "_s + *slope + u"x "_s + (q >= 0 ? u"+"_s : QString()) + *intercept;
+    //: The tangent line y = mx + q: %1 is the slope, %2 the intercept with its sign.
+    const QString tangent = QCoreApplication::translate("cubic", "y = %1x %2")
+                                .arg(*slope, (q >= 0 ? u"+"_s : QString()) + *intercept);
     return joined({graphPointText(polynomial, xb), tangent}, lineBreak);
 }
 

@@ -33,6 +33,7 @@ constexpr int coefficientSpacing = 760;
 constexpr int letterTop = 1320;
 constexpr int boxTop = letterTop + 240;
 
+// The letter is a caption that the graph window translates.
 CoefficientLayout coefficientLayout(int i, const char *box, const char *slider, const char *label,
                                     const char *letter)
 {
@@ -42,15 +43,19 @@ CoefficientLayout coefficientLayout(int i, const char *box, const char *slider, 
 }
 
 const CoefficientLayout coefficientLayouts[] = {
-    coefficientLayout(0, "Text2", "VScroll2", "Label2", "a"),
-    coefficientLayout(1, "Text3", "VScroll3", "Label3", "b"),
-    coefficientLayout(2, "Text4", "VScroll4", "Label4", "c"),
-    coefficientLayout(3, "Text5", "VScroll5", "Label5", "d"),
+    coefficientLayout(0, "Text2", "VScroll2", "Label2", QT_TRANSLATE_NOOP("GraphWindow", "a")),
+    coefficientLayout(1, "Text3", "VScroll3", "Label3", QT_TRANSLATE_NOOP("GraphWindow", "b")),
+    coefficientLayout(2, "Text4", "VScroll4", "Label4", QT_TRANSLATE_NOOP("GraphWindow", "c")),
+    coefficientLayout(3, "Text5", "VScroll5", "Label5", QT_TRANSLATE_NOOP("GraphWindow", "d")),
 };
 
-const ScaleLayout scaleLayout{
-    {120, 660, 495, 375}, {615, 660, 255, 375}, "Label1", {930, 720, 480, 255}, "Scaale",
-    {120, 240, 855, 255}};
+const ScaleLayout scaleLayout{{120, 660, 495, 375},
+                              {615, 660, 255, 375},
+                              "Label1",
+                              {930, 720, 480, 255},
+                              //: The caption of the scale box, spelled so in this window.
+                              QT_TRANSLATE_NOOP("GraphWindow", "Scaale"),
+                              {120, 240, 855, 255}};
 
 // A result box in the column, with its name to its left.
 QLineEdit *addResultBox(QWidget *window, const char *label, const char *box, int top,
@@ -76,41 +81,45 @@ MultiLineTextBox *addFramedResult(QWidget *window, const char *frame, const char
 } // namespace
 
 CubicWindow::CubicWindow(ModuleContext &context, const ModuleEntry &entry)
-    : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, QStringLiteral("Fout"))
+    //: "Error", in Dutch already.
+    : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, tr("Fout"))
 {
     auto *prescriptionLabel =
-        add<QLabel>(this, "Label6", {column, 60, 1440, 255}, QStringLiteral("Prescription"));
+        add<QLabel>(this, "Label6", {column, 60, 1440, 255}, tr("Prescription"));
     auto *prescription = add<QListWidget>(this, "List1", {column, 300, 1440, 300});
     nameByLabel(prescriptionLabel, {prescription});
-    m_expand =
-        add<QRadioButton>(this, "Option1", {column, 700, 1200, 255}, QStringLiteral("Expand"));
-    m_factor =
-        add<QRadioButton>(this, "Option2", {column, 960, 1200, 255}, QStringLiteral("Factor"));
+    m_expand = add<QRadioButton>(this, "Option1", {column, 700, 1200, 255},
+                                 //: Show the polynomials written out term by term.
+                                 tr("Expand"));
+    m_factor = add<QRadioButton>(
+        this, "Option2", {column, 960, 1200, 255},
+        //: Show the polynomials factorised, with their roots, extrema and point of inflection.
+        tr("Factor"));
 
     addScalePart(add<QGroupBox>(this, "Frame1", {column + 1560, 0, 1470, 1215}), scaleLayout);
     for (int i = 0; i < 4; ++i)
         m_coefficients[i] = addCoefficient(this, coefficientLayouts[i]);
 
     constexpr int textsTop = 2040;
-    m_polynomial = addResultBox(this, "Label7", "Text6", textsTop, QStringLiteral("y"));
-    m_firstDerivative = addResultBox(this, "Label8", "Text7", textsTop + 405, QStringLiteral("y'"));
-    m_secondDerivative =
-        addResultBox(this, "Label9", "Text8", textsTop + 810, QStringLiteral("y\""));
+    m_polynomial = addResultBox(this, "Label7", "Text6", textsTop, tr("y"));
+    //: The first derivative.
+    m_firstDerivative = addResultBox(this, "Label8", "Text7", textsTop + 405, tr("y'"));
+    //: The second derivative.
+    m_secondDerivative = addResultBox(this, "Label9", "Text8", textsTop + 810, tr("y\""));
 
     auto *rootsFrame =
-        add<QGroupBox>(this, "Frame6", {column, 3330, columnWidth, 690}, QStringLiteral("Roots"));
+        add<QGroupBox>(this, "Frame6", {column, 3330, columnWidth, 690}, tr("Roots"));
     m_roots = add<QLineEdit>(rootsFrame, "Text11", {resultInset, 240, resultWidth, 375});
-    m_extrema = addFramedResult(this, "Frame7", "Text9", 4080, QStringLiteral("Extrema"));
-    m_inflection = addFramedResult(this, "Frame8", "Text10", 4995,
-                                   QStringLiteral("Point of inflection, tangent"));
+    m_extrema = addFramedResult(this, "Frame7", "Text9", 4080, tr("Extrema"));
+    m_inflection =
+        addFramedResult(this, "Frame8", "Text10", 4995, tr("Point of inflection, tangent"));
 
-    auto *plotButton =
-        add<QPushButton>(this, "Command1", {column, 5910, 1440, 375}, QStringLiteral("&Plot"));
+    auto *plotButton = add<QPushButton>(this, "Command1", {column, 5910, 1440, 375}, tr("&Plot"));
     connect(plotButton, &QPushButton::clicked, this, &CubicWindow::plotWithResults);
     addEndButton(this, "Command2", {column + 1590, 5910, 1440, 375});
     finishLayout({120, 120, 6135, 6135});
 
-    prescription->addItem(QStringLiteral("ax³+bx²+cx+d"));
+    prescription->addItem(tr("ax³+bx²+cx+d"));
     prescription->setCurrentRow(0);
     scale().reset(9, 1);
     m_expand->setChecked(true);

@@ -19,13 +19,19 @@ namespace {
 // clang-format off
 // a, b, c and d, one under the other.
 const CoefficientLayout coefficientLayouts[] = {
-    {"Text2", {120, 1080, 495, 375}, "VScroll2", {600, 1080, 255, 375}, "Label7", {960, 1140, 375, 255}, "a"},
-    {"Text3", {120, 1440, 495, 375}, "VScroll3", {600, 1440, 255, 375}, "Label4", {960, 1500, 375, 255}, "b"},
-    {"Text4", {120, 1800, 495, 375}, "VScroll4", {600, 1800, 255, 375}, "Label5", {960, 1860, 375, 255}, "c"},
-    {"Text5", {120, 2160, 495, 375}, "VScroll5", {600, 2160, 255, 375}, "Label6", {960, 2220, 375, 255}, "d"},
+    {"Text2", {120, 1080, 495, 375}, "VScroll2", {600, 1080, 255, 375},
+     "Label7", {960, 1140, 375, 255}, QT_TRANSLATE_NOOP("GraphWindow", "a")},
+    {"Text3", {120, 1440, 495, 375}, "VScroll3", {600, 1440, 255, 375},
+     "Label4", {960, 1500, 375, 255}, QT_TRANSLATE_NOOP("GraphWindow", "b")},
+    {"Text4", {120, 1800, 495, 375}, "VScroll4", {600, 1800, 255, 375},
+     "Label5", {960, 1860, 375, 255}, QT_TRANSLATE_NOOP("GraphWindow", "c")},
+    {"Text5", {120, 2160, 495, 375}, "VScroll5", {600, 2160, 255, 375},
+     "Label6", {960, 2220, 375, 255}, QT_TRANSLATE_NOOP("GraphWindow", "d")},
 };
 const ScaleLayout scaleLayout{{120, 600, 495, 375}, {600, 600, 255, 375},
-                              "Label2", {960, 660, 570, 255}, "Scale", {120, 240, 855, 255}};
+                              "Label2", {960, 660, 570, 255},
+                              QT_TRANSLATE_NOOP("GraphWindow", "Scale"),
+                              {120, 240, 855, 255}};
 // clang-format on
 
 // The printed page is the canvas magnified by one and a half.
@@ -34,10 +40,10 @@ constexpr double printMagnification = 1.5;
 } // namespace
 
 FunctionFamiliesWindow::FunctionFamiliesWindow(ModuleContext &context, const ModuleEntry &entry)
-    : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, QStringLiteral("Fout"))
+    //: "Error", in Dutch already.
+    : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, tr("Fout"))
 {
-    auto *familyLabel =
-        add<QLabel>(this, "Label1", {120, 0, 1575, 255}, QStringLiteral("Prescription"));
+    auto *familyLabel = add<QLabel>(this, "Label1", {120, 0, 1575, 255}, tr("Prescription"));
     m_families = add<QListWidget>(this, "List1", {120, 240, 1575, 1740});
     nameByLabel(familyLabel, {m_families});
 
@@ -50,15 +56,15 @@ FunctionFamiliesWindow::FunctionFamiliesWindow(ModuleContext &context, const Mod
     addPlotButton(buttons, "Command1", {120, 240, 615, 375});
     addNewButton(buttons, "Command2", {840, 240, 615, 375});
     addPrintButton(buttons, "Prt", {120, 720, 615, 375}, printMagnification,
-                   QStringLiteral("Foutieve functiewaarde"));
+                   //: "Wrong function value", in Dutch already: a point of the printed graph cannot
+                   //: be computed.
+                   tr("Foutieve functiewaarde"));
     addEndButton(buttons, "Command3", {840, 720, 615, 375});
     finishLayout({1800, 120, 6135, 6135});
 
     // The rows follow the order of families::Family.
-    m_families->addItems({QStringLiteral("ax+b"), QStringLiteral("ax²+bx+c"),
-                          QStringLiteral("ax³+bx²+cx+d"), QStringLiteral("a.sin[b(x-c)]+d"),
-                          QStringLiteral("a.tan[b(x-c)]+d"), QStringLiteral("(ax+b)/cx+d)"),
-                          QStringLiteral("a(x-b)(x-c)/(x²+d²)")});
+    m_families->addItems({tr("ax+b"), tr("ax²+bx+c"), tr("ax³+bx²+cx+d"), tr("a.sin[b(x-c)]+d"),
+                          tr("a.tan[b(x-c)]+d"), tr("(ax+b)/cx+d)"), tr("a(x-b)(x-c)/(x²+d²)")});
     m_families->setCurrentRow(0);
     scale().reset(9, 1);
 }

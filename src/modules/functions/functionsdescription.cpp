@@ -6,19 +6,22 @@
 #include "canvas/graphdescription.h"
 #include "modules/functions/cubicresults.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace families {
 
 namespace {
 
-// "a·f(b(x − c)) + d" for the sine and the tangent; "a·f(bx) + d" for c = 0.
-QString periodicInWords(const QString &function, const Coefficients &coefficients)
+// "a·f(b(x − c)) + d" for the sine and the tangent; "a·f(bx) + d" for c = 0. The pattern puts
+// a, b, the argument and the added d in place.
+QString periodicInWords(const char *pattern, const Coefficients &coefficients)
 {
     const auto [a, b, c, d] = coefficients;
     const QString argument = c == 0 ? u"x"_s : u'(' + shiftInWords(c) + u')';
-    return u"%1%2(%3%4)"_s.arg(numberInWords(a), function, numberInWords(b), argument) +
-           addedInWords(d);
+    return QCoreApplication::translate("GraphDescription", pattern)
+        .arg(numberInWords(a), numberInWords(b), argument, addedInWords(d));
 }
 
 } // namespace
@@ -38,21 +41,27 @@ QString graphInWords(Family k, const Coefficients &coefficients)
         function = sumInWords({{a, u"x³"_s}, {b, u"x²"_s}, {c, u"x"_s}, {d, {}}});
         break;
     case Family::Sine:
-        function = periodicInWords(u"sin"_s, coefficients);
+        //: a·sin(b·x) + d: %1 is a, %2 b, %3 the argument x or (x − c), %4 the added d.
+        function =
+            periodicInWords(QT_TRANSLATE_NOOP("GraphDescription", "%1sin(%2%3)%4"), coefficients);
         break;
     case Family::Tangent:
-        function = periodicInWords(u"tan"_s, coefficients);
+        //: a·tan(b·x) + d: %1 is a, %2 b, %3 the argument x or (x − c), %4 the added d.
+        function =
+            periodicInWords(QT_TRANSLATE_NOOP("GraphDescription", "%1tan(%2%3)%4"), coefficients);
         break;
     case Family::Quotient:
         function = u"(%1)/(%2)"_s.arg(sumInWords({{a, u"x"_s}, {b, {}}}),
                                       sumInWords({{c, u"x"_s}, {d, {}}}));
         break;
     case Family::Rational:
-        function = u"%1(%2)(%3)/(x²%4)"_s.arg(numberInWords(a), shiftInWords(b), shiftInWords(c),
-                                              addedInWords(d * d));
+        //: a(x − b)(x − c)/(x² + d²): %1 is a, %2 and %3 the shifts, %4 the added d².
+        function =
+            QCoreApplication::translate("GraphDescription", "%1(%2)(%3)/(x²%4)")
+                .arg(numberInWords(a), shiftInWords(b), shiftInWords(c), addedInWords(d * d));
         break;
     }
-    return u"y = "_s + function;
+    return QCoreApplication::translate("GraphDescription", "y = %1").arg(function);
 }
 
 } // namespace families
@@ -62,24 +71,30 @@ namespace cubic {
 QString graphInWords(const Coefficients &polynomial, bool factorised)
 {
     const auto [a, b, c, d] = polynomial;
-    const QString curves = u"y = %1; y' = %2; y'' = %3"_s.arg(
-        sumInWords({{a, u"x³"_s}, {b, u"x²"_s}, {c, u"x"_s}, {d, {}}}),
-        sumInWords({{3 * a, u"x²"_s}, {2 * b, u"x"_s}, {c, {}}}),
-        sumInWords({{6 * a, u"x"_s}, {2 * b, {}}}));
+    //: The polynomial, its first and its second derivative.
+    const QString curves =
+        QCoreApplication::translate("GraphDescription", "y = %1; y' = %2; y'' = %3")
+            .arg(sumInWords({{a, u"x³"_s}, {b, u"x²"_s}, {c, u"x"_s}, {d, {}}}),
+                 sumInWords({{3 * a, u"x²"_s}, {2 * b, u"x"_s}, {c, {}}}),
+                 sumInWords({{6 * a, u"x"_s}, {2 * b, {}}}));
     if (!factorised)
         return curves;
     const std::optional<ResultTexts> texts = factorisedTexts(polynomial);
     if (!texts)
         return curves;
     QString words = curves;
-    const std::pair<QString, QString> results[] = {
-        {u"factorised"_s, texts->polynomial},
-        {u"roots"_s, texts->roots},
-        {u"extrema"_s, texts->extrema},
-        {u"point of inflection, tangent"_s, texts->inflection}};
-    for (const auto &[name, text] : results) {
+    // Each result after its name, %1 its text as the window writes it on one line.
+    const std::pair<const char *, QString> results[] = {
+        {QT_TRANSLATE_NOOP("GraphDescription", "factorised: %1"), texts->polynomial},
+        {QT_TRANSLATE_NOOP("GraphDescription", "roots: %1"), texts->roots},
+        {QT_TRANSLATE_NOOP("GraphDescription", "extrema: %1"), texts->extrema},
+        {QT_TRANSLATE_NOOP("GraphDescription", "point of inflection, tangent: %1"),
+         texts->inflection}};
+    for (const auto &[pattern, text] : results) {
         if (!oneLineInWords(text).isEmpty())
-            words += u"; %1: %2"_s.arg(name, oneLineInWords(text));
+            words +=
+                u"; "_s +
+                QCoreApplication::translate("GraphDescription", pattern).arg(oneLineInWords(text));
     }
     return words;
 }

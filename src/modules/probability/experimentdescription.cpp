@@ -5,6 +5,8 @@
 
 #include "core/numbertext.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace probability {
@@ -13,10 +15,15 @@ QString graphInWords(const Experiment &experiment, const QLocale &locale)
 {
     const int done = experiment.done();
     if (done == 0)
-        return u"no tests done"_s;
-    return u"relative frequency %1 after %2 %3"_s.arg(
-        formatPattern(experiment.frequency(done), u"0.00", locale), QString::number(done),
-        done == 1 ? u"test"_s : u"tests"_s);
+        return QCoreApplication::translate("GraphDescription", "no tests done");
+    //: %1 is the relative frequency of the event, %2 the number of tests done: one.
+    const char *oneTest =
+        QT_TRANSLATE_NOOP("GraphDescription", "relative frequency %1 after %2 test");
+    //: %1 is the relative frequency of the event, %2 the number of tests done: more than one.
+    const char *moreTests =
+        QT_TRANSLATE_NOOP("GraphDescription", "relative frequency %1 after %2 tests");
+    return QCoreApplication::translate("GraphDescription", done == 1 ? oneTest : moreTests)
+        .arg(formatPattern(experiment.frequency(done), u"0.00", locale), QString::number(done));
 }
 
 } // namespace probability

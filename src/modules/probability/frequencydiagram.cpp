@@ -7,6 +7,8 @@
 #include "core/numbertext.h"
 #include "modules/probability/experiment.h"
 
+#include <QCoreApplication>
+
 namespace probability {
 
 namespace {
@@ -92,9 +94,10 @@ QString diagramPointText(const Experiment &experiment, double width, double heig
     if (N < 1 || !(column > 0.5 && column < N + 0.5))
         return {};
     const int test = int(column + 0.5);
-    return QStringLiteral("Test %1: relative frequency %2")
-        .arg(test)
-        .arg(formatPattern(experiment.frequency(test), u"0.00", locale));
+    //: What the pointer reads on the diagram: %1 is the number of a test, %2 the relative
+    //: frequency of the event after it.
+    return QCoreApplication::translate("probability", "Test %1: relative frequency %2")
+        .arg(QString::number(test), formatPattern(experiment.frequency(test), u"0.00", locale));
 }
 
 } // namespace probability

@@ -26,28 +26,6 @@ using namespace probability;
 
 namespace {
 
-const QString errorTitle = QStringLiteral("Error");
-
-QString notIncreasedMessage()
-{
-    return QStringLiteral("In an experiment, you may only\r\nincrease the number of tests");
-}
-
-QString tooManyTestsMessage()
-{
-    return QStringLiteral("An experiment may have at most %1 tests.").arg(maximumTests);
-}
-
-QString tooManyResultsMessage()
-{
-    return QStringLiteral("A test may contain at most %1 results.").arg(maximumResultsPerTest);
-}
-
-QString notComputableMessage()
-{
-    return QStringLiteral("The results are too large to compute.");
-}
-
 // One setting: its label, its box and its slider, which writes (numberAtTop - position) × step
 // into the box, so that moving the thumb up raises the number. The slider starts at its maximum.
 struct SettingLayout
@@ -63,13 +41,23 @@ struct SettingLayout
     int maximum;
 };
 
+// The captions are translated where the labels are made.
 // clang-format off
 const SettingLayout settingLayouts[] = {
-    {"Label1", "Result between tussen",   "Text1", "VScroll1", 240,  10,  1,  1, 10},
-    {"Label2", "and",                     "Text2", "VScroll2", 660,  12,  1,  2, 11},
-    {"Label3", "A test contains results", "Text3", "VScroll3", 1080, 7,   1,  2, 6},
-    {"Label4", "Number of tests:",        "Text4", "VScroll4", 1500, 102, 10, 2, 101},
-    {"Label5", "a=",                      "Text5", "VScroll5", 1920, 100, 1,  1, 100},
+    //: The lowest result a draw gives ("tussen" is Dutch for "between"); the label below goes
+    //: on with "and" and the highest result.
+    {"Label1", QT_TRANSLATE_NOOP("ProbabilityWindow", "Result between tussen"),
+                                                    "Text1", "VScroll1", 240,  10,  1,  1, 10},
+    {"Label2", QT_TRANSLATE_NOOP("ProbabilityWindow", "and"),
+                                                    "Text2", "VScroll2", 660,  12,  1,  2, 11},
+    //: How many results one test draws.
+    {"Label3", QT_TRANSLATE_NOOP("ProbabilityWindow", "A test contains results"),
+                                                    "Text3", "VScroll3", 1080, 7,   1,  2, 6},
+    {"Label4", QT_TRANSLATE_NOOP("ProbabilityWindow", "Number of tests:"),
+                                                    "Text4", "VScroll4", 1500, 102, 10, 2, 101},
+    //: The value a that each result is compared with.
+    {"Label5", QT_TRANSLATE_NOOP("ProbabilityWindow", "a="),
+                                                    "Text5", "VScroll5", 1920, 100, 1,  1, 100},
 };
 // clang-format on
 
@@ -82,9 +70,8 @@ ProbabilityWindow::ProbabilityWindow(ModuleContext &context, const ModuleEntry &
     QScrollBar *sliders[std::size(settingLayouts)];
     for (size_t i = 0; i < std::size(settingLayouts); ++i) {
         const SettingLayout &setting = settingLayouts[i];
-        auto *label =
-            add<QLabel>(settingsFrame, setting.labelName, {120, setting.top + 60, 1740, 255},
-                        QString::fromUtf8(setting.caption));
+        auto *label = add<QLabel>(settingsFrame, setting.labelName,
+                                  {120, setting.top + 60, 1740, 255}, tr(setting.caption));
         m_settingBoxes[i] =
             add<QLineEdit>(settingsFrame, setting.boxName, {1920, setting.top, 495, 375});
         sliders[i] =
@@ -96,26 +83,26 @@ ProbabilityWindow::ProbabilityWindow(ModuleContext &context, const ModuleEntry &
     m_combinations = add<QListWidget>(this, "List1", {120, 2520, 975, 855});
     m_comparisons = add<QListWidget>(this, "List2", {1170, 2520, 735, 1335});
     // No label stands beside the two lists: their names say what they choose.
-    m_combinations->setAccessibleName(QStringLiteral("Combination of the results"));
-    m_comparisons->setAccessibleName(QStringLiteral("Comparison with a"));
-    auto *testValueFrame =
-        add<QGroupBox>(this, "Frame2", {2010, 2460, 1125, 660}, QStringLiteral("Testvalue"));
+    m_combinations->setAccessibleName(tr("Combination of the results"));
+    m_comparisons->setAccessibleName(tr("Comparison with a"));
+    auto *testValueFrame = add<QGroupBox>(this, "Frame2", {2010, 2460, 1125, 660},
+                                          //: The event is that a test's value equals this value.
+                                          tr("Testvalue"));
     m_testValue = add<QLineEdit>(testValueFrame, "Text6", {120, 240, 885, 315});
-    auto *chanceFrame =
-        add<QGroupBox>(this, "Frame3", {2010, 3180, 1125, 660}, QStringLiteral("Chance"));
+    auto *chanceFrame = add<QGroupBox>(this, "Frame3", {2010, 3180, 1125, 660},
+                                       //: The relative frequency of the event after the last test.
+                                       tr("Chance"));
     m_chance = add<QLineEdit>(chanceFrame, "Text7", {120, 240, 885, 315});
 
-    auto *resultsFrame = add<QGroupBox>(this, "Frame4", {120, 3900, 2055, 2355},
-                                        QStringLiteral("Results of the tests"));
+    auto *resultsFrame =
+        add<QGroupBox>(this, "Frame4", {120, 3900, 2055, 2355}, tr("Results of the tests"));
     m_results = add<MultiLineTextBox>(resultsFrame, "Text8", {120, 240, 1815, 1995});
     m_results->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto *startButton =
-        add<QPushButton>(this, "Command1", {2280, 3960, 855, 375}, QStringLiteral("&Start"));
-    auto *newButton =
-        add<QPushButton>(this, "Command2", {2280, 4440, 855, 375}, QStringLiteral("&New"));
+    auto *startButton = add<QPushButton>(this, "Command1", {2280, 3960, 855, 375}, tr("&Start"));
+    auto *newButton = add<QPushButton>(this, "Command2", {2280, 4440, 855, 375}, tr("&New"));
     addEndButton(this, "Command3", {2280, 5880, 855, 375});
 
-    add<QLabel>(this, "Label6", {3240, 0, 2535, 255}, QStringLiteral("Relative frequency"));
+    add<QLabel>(this, "Label6", {3240, 0, 2535, 255}, tr("Relative frequency"));
     placeInTwips(canvas(), {3240, 240, 6015, 6015});
     orderTabs();
 
@@ -132,10 +119,12 @@ ProbabilityWindow::ProbabilityWindow(ModuleContext &context, const ModuleEntry &
         box->setText(QStringLiteral("0"));
     for (QLineEdit *box : {highest, resultsPerTest, tests, m_testValue})
         box->setText(QStringLiteral("1"));
-    m_combinations->addItems(
-        {QStringLiteral("sum"), QStringLiteral("product"), QStringLiteral("unequal")});
+    m_combinations->addItems({//: How the results of one test combine into its value: their sum,
+                              //: their product, or 1 when they are all unequal.
+                              tr("sum"), tr("product"), tr("unequal")});
     m_combinations->setCurrentRow(0);
-    m_comparisons->addItems({QStringLiteral("none"), QStringLiteral(">"), QStringLiteral("<"),
+    m_comparisons->addItems({//: No comparison with a: each result counts as itself.
+                             tr("none"), QStringLiteral(">"), QStringLiteral("<"),
                              QStringLiteral(">="), QStringLiteral("<=")});
     m_comparisons->setCurrentRow(0);
     for (size_t i = 0; i < std::size(settingLayouts); ++i) {
@@ -189,17 +178,22 @@ void ProbabilityWindow::runTests()
         });
         break;
     case StartOutcome::NotIncreased:
-        m_context.prompts.warning(this, notIncreasedMessage(), errorTitle);
+        m_context.prompts.warning(
+            this, tr("In an experiment, you may only\r\nincrease the number of tests"),
+            tr("Error"));
         startAfresh();
         break;
     case StartOutcome::TooManyTests:
-        m_context.prompts.warning(this, tooManyTestsMessage(), errorTitle);
+        m_context.prompts.warning(
+            this, tr("An experiment may have at most %1 tests.").arg(maximumTests), tr("Error"));
         break;
     case StartOutcome::TooManyResults:
-        m_context.prompts.warning(this, tooManyResultsMessage(), errorTitle);
+        m_context.prompts.warning(
+            this, tr("A test may contain at most %1 results.").arg(maximumResultsPerTest),
+            tr("Error"));
         break;
     case StartOutcome::NotComputable:
-        m_context.prompts.warning(this, notComputableMessage(), errorTitle);
+        m_context.prompts.warning(this, tr("The results are too large to compute."), tr("Error"));
         break;
     }
 }

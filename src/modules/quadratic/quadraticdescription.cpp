@@ -5,6 +5,8 @@
 
 #include "canvas/graphdescription.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -62,26 +64,31 @@ QString zerosInWords(double a, const Vertex &vertex)
 {
     const double r = -vertex.y / a;
     if (r < 0)
-        return u"no zeros"_s;
+        return QCoreApplication::translate("GraphDescription", "no zeros");
     if (r == 0)
-        return u"zero "_s + numberInWords(vertex.x);
+        return QCoreApplication::translate("GraphDescription", "zero %1")
+            .arg(numberInWords(vertex.x));
     const double root = std::sqrt(r);
-    return u"zeros %1 and %2"_s.arg(numberInWords(vertex.x - root), numberInWords(vertex.x + root));
+    return QCoreApplication::translate("GraphDescription", "zeros %1 and %2")
+        .arg(numberInWords(vertex.x - root), numberInWords(vertex.x + root));
 }
 
 // The line b·x + c that a prescription with a = 0 leaves.
 QString lineZerosInWords(double b, double c)
 {
     if (b != 0)
-        return u"zero "_s + numberInWords(-c / b);
-    return c == 0 ? u"zero everywhere"_s : u"no zeros"_s;
+        return QCoreApplication::translate("GraphDescription", "zero %1")
+            .arg(numberInWords(-c / b));
+    return c == 0 ? QCoreApplication::translate("GraphDescription", "zero everywhere")
+                  : QCoreApplication::translate("GraphDescription", "no zeros");
 }
 
 } // namespace
 
 QString graphInWords(Prescription k, const QuadraticCoefficients &coefficients)
 {
-    const QString prescription = u"y = "_s + prescriptionInWords(k, coefficients);
+    const QString prescription = QCoreApplication::translate("GraphDescription", "y = %1")
+                                     .arg(prescriptionInWords(k, coefficients));
     if (coefficients.a == 0) {
         // What is left is the line b·x + c, or the level that a vertex form names.
         const QString zeros = k == Prescription::Standard
@@ -90,8 +97,9 @@ QString graphInWords(Prescription k, const QuadraticCoefficients &coefficients)
         return prescription + u"; "_s + zeros;
     }
     const Vertex vertex = vertexOf(k, coefficients);
-    return u"%1; %2; vertex %3"_s.arg(prescription, zerosInWords(coefficients.a, vertex),
-                                      pointInWords(vertex.x, vertex.y));
+    //: The prescription of a parabola, its zeros, and its vertex as a point "(1, −4)".
+    return QCoreApplication::translate("GraphDescription", "%1; %2; vertex %3")
+        .arg(prescription, zerosInWords(coefficients.a, vertex), pointInWords(vertex.x, vertex.y));
 }
 
 } // namespace quadratic

@@ -21,41 +21,40 @@ namespace {
 
 // clang-format off
 const CoefficientLayout layoutA{"Text2", {120, 1080, 495, 375}, "VScroll2", {600, 1080, 255, 375},
-                                "Label3", {960, 1080, 375, 255}, "a"};
+                                "Label3", {960, 1080, 375, 255},
+                                QT_TRANSLATE_NOOP("GraphWindow", "a")};
 const CoefficientLayout layoutB{"Text3", {120, 1440, 495, 375}, "VScroll3", {600, 1440, 255, 375},
-                                "Label4", {960, 1440, 375, 255}, "b"};
+                                "Label4", {960, 1440, 375, 255},
+                                QT_TRANSLATE_NOOP("GraphWindow", "b")};
 const CoefficientLayout layoutC{"Text4", {120, 1800, 495, 375}, "VScroll4", {600, 1800, 255, 375},
-                                "Label5", {960, 1800, 375, 255}, "c"};
+                                "Label5", {960, 1800, 375, 255},
+                                QT_TRANSLATE_NOOP("GraphWindow", "c")};
 const CoefficientLayout layoutP{"Text5", {120, 2280, 495, 375}, "VScroll5", {600, 2280, 255, 375},
-                                "Label6", {960, 2280, 375, 255}, "p"};
+                                "Label6", {960, 2280, 375, 255},
+                                QT_TRANSLATE_NOOP("GraphWindow", "p")};
 const CoefficientLayout layoutQ{"Text6", {120, 2640, 495, 375}, "VScroll6", {600, 2640, 255, 375},
-                                "Label7", {960, 2640, 375, 255}, "q"};
+                                "Label7", {960, 2640, 375, 255},
+                                QT_TRANSLATE_NOOP("GraphWindow", "q")};
 const ScaleLayout scaleLayout{{120, 600, 495, 375}, {600, 600, 255, 375},
-                              "Label2", {840, 600, 570, 255}, "Scale", {120, 240, 855, 255}};
+                              "Label2", {840, 600, 570, 255},
+                              QT_TRANSLATE_NOOP("GraphWindow", "Scale"),
+                              {120, 240, 855, 255}};
 // clang-format on
-
-// The caption of the table's frame doubles as its column header.
-const QString tableHeader = QStringLiteral("     x                   y                      +/0/-");
 
 } // namespace
 
 QuadraticWindow::QuadraticWindow(ModuleContext &context, const ModuleEntry &entry)
-    : GraphWindow(context, entry, ScaleRule::MaximumPlusOne, QStringLiteral("Error"))
+    : GraphWindow(context, entry, ScaleRule::MaximumPlusOne, tr("Error"))
 {
-    auto *prescriptionLabel =
-        add<QLabel>(this, "Label1", {120, 0, 855, 255}, QStringLiteral("Prescription"));
+    auto *prescriptionLabel = add<QLabel>(this, "Label1", {120, 0, 855, 255}, tr("Prescription"));
     m_prescriptions = add<QListWidget>(this, "List1", {120, 240, 1695, 1230});
     nameByLabel(prescriptionLabel, {m_prescriptions});
 
     auto *buttons = add<QGroupBox>(this, "Frame1", {120, 1440, 1695, 1695}, QStringLiteral("&"));
-    auto *plotButton =
-        add<QPushButton>(buttons, "Command1", {120, 240, 615, 375}, QStringLiteral("&Plot"));
-    auto *newButton =
-        add<QPushButton>(buttons, "Command2", {960, 240, 615, 375}, QStringLiteral("&New"));
-    auto *alterButton =
-        add<QPushButton>(buttons, "Command4", {120, 720, 615, 375}, QStringLiteral("&Alter"));
-    auto *tableButton =
-        add<QPushButton>(buttons, "Command5", {960, 720, 615, 375}, QStringLiteral("&Table"));
+    auto *plotButton = add<QPushButton>(buttons, "Command1", {120, 240, 615, 375}, tr("&Plot"));
+    auto *newButton = add<QPushButton>(buttons, "Command2", {960, 240, 615, 375}, tr("&New"));
+    auto *alterButton = add<QPushButton>(buttons, "Command4", {120, 720, 615, 375}, tr("&Alter"));
+    auto *tableButton = add<QPushButton>(buttons, "Command5", {960, 720, 615, 375}, tr("&Table"));
     addPrintButton(buttons, "Prt", {120, 1200, 615, 375}, 1);
     addEndButton(buttons, "Command3", {960, 1200, 615, 375});
 
@@ -67,6 +66,9 @@ QuadraticWindow::QuadraticWindow(ModuleContext &context, const ModuleEntry &entr
     m_p = addCoefficient(settings, layoutP);
     m_q = addCoefficient(settings, layoutQ);
 
+    // The caption of the table's frame doubles as its column header.
+    //: The column header of the table of values: x, y and the sign of y, each above its column.
+    const QString tableHeader = tr("     x                   y                      +/0/-");
     auto *tableFrame = add<QGroupBox>(this, "Frame3", {0, 3120, 3375, 3135}, tableHeader);
     m_table = add<MultiLineTextBox>(tableFrame, "Text7", {120, 240, 3015, 2775});
     m_table->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -85,9 +87,8 @@ QuadraticWindow::QuadraticWindow(ModuleContext &context, const ModuleEntry &entr
     connect(alterButton, &QPushButton::clicked, this, &QuadraticWindow::alterForms);
     connect(tableButton, &QPushButton::clicked, this, &QuadraticWindow::showTable);
 
-    m_prescriptions->addItems({QStringLiteral("ax²"), QStringLiteral("ax²+q"),
-                               QStringLiteral("a(x-p)²"), QStringLiteral("a(x-p)²+q"),
-                               QStringLiteral("ax²+bx+c")});
+    m_prescriptions->addItems(
+        {tr("ax²"), tr("ax²+q"), tr("a(x-p)²"), tr("a(x-p)²+q"), tr("ax²+bx+c")});
     reset();
 }
 

@@ -5,14 +5,22 @@
 
 #include "core/checkedarithmetic.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace transformations {
 
 QStringList baseFunctionEntries()
 {
-    return {QStringLiteral("x"),   QStringLiteral("x²"),       QStringLiteral("x³"),
-            QStringLiteral("1/x"), QStringLiteral("V\u00afx"), QStringLiteral("³V\u00afx")};
+    return {QCoreApplication::translate("transformations", "x"),
+            QCoreApplication::translate("transformations", "x²"),
+            QCoreApplication::translate("transformations", "x³"),
+            QCoreApplication::translate("transformations", "1/x"),
+            //: The square root, written as a V with a macron over x.
+            QCoreApplication::translate("transformations", "V¯x"),
+            //: The cube root, written as a V with a macron over x and a small 3 before it.
+            QCoreApplication::translate("transformations", "³V¯x")};
 }
 
 double baseValue(BaseFunction base, double x)

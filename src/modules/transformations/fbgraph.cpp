@@ -6,12 +6,16 @@
 #include "canvas/sampling.h"
 #include "core/checkedarithmetic.h"
 
+#include <QCoreApplication>
+
 namespace transformations::fb {
 
 QStringList transformationEntries()
 {
-    return {QStringLiteral("f(x)+k"), QStringLiteral("f(x+k)"), QStringLiteral("kf(x)"),
-            QStringLiteral("f(kx)")};
+    return {QCoreApplication::translate("transformations", "f(x)+k"),
+            QCoreApplication::translate("transformations", "f(x+k)"),
+            QCoreApplication::translate("transformations", "kf(x)"),
+            QCoreApplication::translate("transformations", "f(kx)")};
 }
 
 double f(const Graph &graph, double x)

@@ -8,12 +8,17 @@
 #include "canvas/worldframe.h"
 #include "core/checkedarithmetic.h"
 
+#include <QCoreApplication>
+
 namespace transformations::fc {
 
 QStringList transformationEntries()
 {
-    return {QStringLiteral("f(x)"), QStringLiteral("kf(x)"), QStringLiteral("kf(x-a)"),
-            QStringLiteral("k.f[c(x-a)]"), QStringLiteral("k.f[c(x-a)]+b")};
+    return {QCoreApplication::translate("transformations", "f(x)"),
+            QCoreApplication::translate("transformations", "kf(x)"),
+            QCoreApplication::translate("transformations", "kf(x-a)"),
+            QCoreApplication::translate("transformations", "k.f[c(x-a)]"),
+            QCoreApplication::translate("transformations", "k.f[c(x-a)]+b")};
 }
 
 double y(const Graph &graph, double x)

@@ -18,15 +18,21 @@ namespace {
 
 // clang-format off
 const CoefficientLayout parameterK{"Text5", {120, 240, 375, 375}, "VScroll5", {480, 240, 255, 375},
-                                   "Label3", {840, 360, 135, 255}, "k"};
+                                   "Label3", {840, 360, 135, 255},
+                                   QT_TRANSLATE_NOOP("GraphWindow", "k")};
 const CoefficientLayout parameterA{"Text3", {1080, 240, 375, 375}, "VScroll3", {1440, 240, 255, 375},
-                                   "Label5", {1800, 360, 135, 255}, "a"};
+                                   "Label5", {1800, 360, 135, 255},
+                                   QT_TRANSLATE_NOOP("GraphWindow", "a")};
 const CoefficientLayout parameterB{"Text2", {120, 720, 375, 375}, "VScroll2", {480, 720, 255, 375},
-                                   "Label4", {840, 720, 135, 255}, "b"};
+                                   "Label4", {840, 720, 135, 255},
+                                   QT_TRANSLATE_NOOP("GraphWindow", "b")};
 const CoefficientLayout parameterC{"Text4", {1080, 720, 375, 375}, "VScroll4", {1440, 720, 255, 375},
-                                   "Label6", {1800, 720, 135, 255}, "c"};
+                                   "Label6", {1800, 720, 135, 255},
+                                   QT_TRANSLATE_NOOP("GraphWindow", "c")};
 const ScaleLayout scaleLayout{{120, 240, 375, 405}, {480, 240, 255, 375},
-                              "Label7", {840, 360, 615, 255}, "Scale", {240, 840, 1455, 255}};
+                              "Label7", {840, 360, 615, 255},
+                              QT_TRANSLATE_NOOP("GraphWindow", "Scale"),
+                              {240, 840, 1455, 255}};
 // clang-format on
 
 // A printed page is the canvas magnified by half as much again.
@@ -36,17 +42,16 @@ constexpr double pageMagnification = 1.5;
 
 FourParameterTransformationWindow::FourParameterTransformationWindow(ModuleContext &context,
                                                                      const ModuleEntry &entry)
-    : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, QStringLiteral("Error"))
+    : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, tr("Error"))
 {
     auto *choice = add<QGroupBox>(this, "Frame1", {120, 0, 2055, 1935});
-    auto *functionLabel =
-        add<QLabel>(choice, "Label1", {120, 240, 615, 375}, QStringLiteral("Function"));
+    auto *functionLabel = add<QLabel>(choice, "Label1", {120, 240, 615, 375}, tr("Function"));
     m_baseFunctions = add<QListWidget>(choice, "List1", {120, 480, 615, 1230});
     nameByLabel(functionLabel, {m_baseFunctions});
     // The label reaches down behind the list: its caption stands at its top, clear of the list.
     functionLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto *transformationLabel =
-        add<QLabel>(choice, "Label2", {840, 240, 1095, 255}, QStringLiteral("Transformation"));
+        add<QLabel>(choice, "Label2", {840, 240, 1095, 255}, tr("Transformation"));
     m_transformations = add<QListWidget>(choice, "List2", {840, 480, 1095, 1230});
     nameByLabel(transformationLabel, {m_transformations});
 

@@ -16,12 +16,16 @@ using namespace transformations;
 
 namespace {
 
+// clang-format off
 const CoefficientLayout parameterK{"Text5",  {240, 240, 375, 375}, "VScroll5", {600, 240, 255, 375},
-                                   "Label3", {960, 240, 135, 255}, "k"};
+                                   "Label3", {960, 240, 135, 255},
+                                   QT_TRANSLATE_NOOP("GraphWindow", "k")};
 
-const ScaleLayout scaleLayout{
-    {240, 720, 375, 375},  {600, 720, 255, 375}, "Label4", {960, 720, 495, 255}, "Scale",
-    {240, 1200, 1095, 255}};
+const ScaleLayout scaleLayout{{240, 720, 375, 375},  {600, 720, 255, 375},
+                              "Label4", {960, 720, 495, 255},
+                              QT_TRANSLATE_NOOP("GraphWindow", "Scale"),
+                              {240, 1200, 1095, 255}};
+// clang-format on
 
 // A printed page is the canvas magnified by half as much again.
 constexpr double pageMagnification = 1.5;
@@ -30,14 +34,13 @@ constexpr double pageMagnification = 1.5;
 
 OneParameterTransformationWindow::OneParameterTransformationWindow(ModuleContext &context,
                                                                    const ModuleEntry &entry)
-    : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, QStringLiteral("Error"))
+    : GraphWindow(context, entry, ScaleRule::MinimumPlusNine, tr("Error"))
 {
-    auto *baseLabel =
-        add<QLabel>(this, "Label1", {120, 0, 1575, 255}, QStringLiteral("Prescription"));
+    auto *baseLabel = add<QLabel>(this, "Label1", {120, 0, 1575, 255}, tr("Prescription"));
     m_baseFunctions = add<QListWidget>(this, "List1", {120, 240, 1575, 1035});
     nameByLabel(baseLabel, {m_baseFunctions});
     auto *transformationLabel =
-        add<QLabel>(this, "Label2", {120, 1320, 1335, 255}, QStringLiteral("Transformations"));
+        add<QLabel>(this, "Label2", {120, 1320, 1335, 255}, tr("Transformations"));
     m_transformations = add<QListWidget>(this, "List2", {120, 1560, 1575, 1035});
     nameByLabel(transformationLabel, {m_transformations});
 

@@ -5,6 +5,8 @@
 
 #include "canvas/graphdescription.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace transformations {
@@ -59,7 +61,7 @@ QString fb::graphInWords(const Graph &graph)
         function = baseFunctionInWords(graph.base, numberInWords(k) + u'x');
         break;
     }
-    return u"y = "_s + function;
+    return QCoreApplication::translate("GraphDescription", "y = %1").arg(function);
 }
 
 QString fc::graphInWords(const Graph &graph)
@@ -85,7 +87,7 @@ QString fc::graphInWords(const Graph &graph)
         break;
     }
     }
-    return u"y = "_s + function;
+    return QCoreApplication::translate("GraphDescription", "y = %1").arg(function);
 }
 
 } // namespace transformations
