@@ -31,5 +31,6 @@ struct UnmarkedText
 // The texts of a window that a user reads as words and that lack the marks: the window's title,
 // the captions of its labels, buttons and frames, the rows of its lists, tooltips and accessible
 // names and descriptions. Texts without a letter (numbers, signs) need no translation and are
-// passed over, and so are the contents of text boxes, which hold what the user typed.
+// passed over, and so are the contents of text boxes, which hold what the user typed, and the
+// names of folders and files in the task window's lists.
 QList<UnmarkedText> unmarkedTexts(const QWidget &window);
