@@ -97,8 +97,9 @@ void printHelp()
     const QString files = QCoreApplication::translate(
         "CommandLine",
         "Files, looked up in the folder Quillor is started in:\n"
-        "  readme.txt  the text that \"Info\" shows; when the folder has none, the copy\n"
-        "              installed with Quillor (share/quillor) is shown.\n"
+        "  readme.txt  the text that \"Info\" shows, or readme_nl.txt where Quillor shows\n"
+        "              Dutch; when the folder has neither, the copy installed with Quillor\n"
+        "              (share/quillor) is shown.\n"
         "  pw.txt      the teacher's identity for \"Editor\", its last line that is not\n"
         "              empty; read from this folder only.\n");
     const QString manual =

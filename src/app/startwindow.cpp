@@ -8,6 +8,7 @@
 #include "app/informationwindow.h"
 #include "app/installeddata.h"
 #include "app/moduleregistry.h"
+#include "app/translations.h"
 #include "app/version.h"
 #include "core/textfile.h"
 #include "kit/controls.h"
@@ -15,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -152,13 +154,15 @@ void StartWindow::openTaskForTeacher()
 }
 
 // The readme of the working directory, else the one installed with the program: started from a
-// desktop menu, the program runs in the home folder.
+// desktop menu, the program runs in the home folder. In a translated language its translation
+// of the readme (readme_nl.txt) comes first where there is one.
 void StartWindow::showReadme()
 {
-    const std::optional<QStringList> lines =
-        readTextLines(shippedFilePath(readmeFile, QDir::current(), installedDataDirectory()));
+    const QString path = shippedFilePath(readmeFile, QDir::current(), installedDataDirectory(),
+                                         translationLanguage());
+    const std::optional<QStringList> lines = readTextLines(path);
     if (!lines) {
-        m_application.prompts().warning(this, cannotReadMessage(readmeFile));
+        m_application.prompts().warning(this, cannotReadMessage(QFileInfo(path).fileName()));
         return;
     }
     QString text;

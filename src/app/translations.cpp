@@ -10,6 +10,9 @@
 
 namespace {
 
+// The object name of the translator of the program's own texts, by which its language is found.
+const QString programTranslatorName = QStringLiteral("quillorTranslator");
+
 QTranslator *install(QCoreApplication &application, const QLocale &locale, const QString &name,
                      const QString &directory)
 {
@@ -34,6 +37,18 @@ void installTranslations(QCoreApplication &application, const QString &language)
     // that a window never mixes two languages.
     if (!program)
         return;
+    program->setObjectName(programTranslatorName);
     install(application, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+QString translationLanguage()
+{
+    const auto *program = QCoreApplication::instance()
+                              ? QCoreApplication::instance()->findChild<QTranslator *>(
+                                    programTranslatorName, Qt::FindDirectChildrenOnly)
+                              : nullptr;
+    if (!program)
+        return {};
+    return QLocale::languageToCode(QLocale(program->language()).language());
 }

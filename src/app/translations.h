@@ -11,3 +11,7 @@ class QString;
 // the system's locale (LANG). A language without a translation keeps the program's own texts,
 // and Qt's too. Number formats stay the program's own in every language.
 void installTranslations(QCoreApplication &application, const QString &language);
+
+// The language of the installed translation of the program's texts as a language code ("nl"),
+// by which translated files are found; empty when the program shows its own texts.
+QString translationLanguage();
