@@ -10,7 +10,7 @@ install(FILES data/quillor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applicat
 install(FILES data/quillor.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES data/io.github.quillor.quillor.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES data/readme.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/quillor)
+install(FILES data/readme.txt data/readme_nl.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/quillor)
 
 # The program finds its installed data from its own folder, so the path between the two is all
 # it is told; the installation works under any prefix.

@@ -57,7 +57,7 @@ TaskWindow *Application::taskWindow(int startListIndex)
     if (!m_tasks) {
         QStringList titles;
         for (const ModuleEntry &entry : moduleRegistry())
-            titles.append(entry.listText);
+            titles.append(entry.shownListText());
         m_tasks = std::make_unique<TaskWindow>(*this, titles, startListIndex);
     }
     return m_tasks.get();

@@ -3,6 +3,7 @@
 
 #include "app/dialogprompts.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -48,6 +49,7 @@ bool DialogPrompts::print(QWidget *parent, const PrintJob &job)
         return false;
     if (sendToPrinter(printer, job))
         return true;
-    warning(parent, QStringLiteral("The printer could not be opened."));
+    warning(parent,
+            QCoreApplication::translate("DialogPrompts", "The printer could not be opened."));
     return false;
 }

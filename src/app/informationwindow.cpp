@@ -12,11 +12,11 @@
 InformationWindow::InformationWindow()
 {
     setObjectName(QStringLiteral("Help"));
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(tr("Information"));
     resizeClientInTwips(this, 7785, 6450);
 
     m_text = add<MultiLineTextBox>(this, "Text1", {120, 120, 7575, 5520});
-    m_text->setAccessibleName(QStringLiteral("Information"));
+    m_text->setAccessibleName(tr("Information"));
     QFont serif(QStringLiteral("Times New Roman"));
     serif.setStyleHint(QFont::Serif);
     m_text->setFont(serif);
@@ -24,8 +24,7 @@ InformationWindow::InformationWindow()
     // keyboard.
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto *shutButton =
-        add<QPushButton>(this, "Command1", {3480, 5760, 855, 495}, QStringLiteral("&Shut"));
+    auto *shutButton = add<QPushButton>(this, "Command1", {3480, 5760, 855, 495}, tr("&Shut"));
     connect(shutButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 

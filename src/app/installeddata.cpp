@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStringList>
 
 QDir installedDataDirectory()
 {
@@ -14,12 +15,26 @@ QDir installedDataDirectory()
                 QStringLiteral(QUILLOR_DATA_FROM_BINDIR));
 }
 
-QString shippedFilePath(const QString &fileName, const QDir &workingDirectory,
-                        const QDir &installedData)
+QString translatedFileName(const QString &fileName, const QString &language)
 {
-    const QString local = workingDirectory.filePath(fileName);
-    if (QFileInfo(local).isFile())
-        return local;
-    const QString installed = installedData.filePath(fileName);
-    return QFileInfo(installed).isFile() ? installed : local;
+    const QFileInfo file(fileName);
+    const QString suffix = file.suffix().isEmpty() ? QString() : u'.' + file.suffix();
+    return file.completeBaseName() + u'_' + language + suffix;
+}
+
+QString shippedFilePath(const QString &fileName, const QDir &workingDirectory,
+                        const QDir &installedData, const QString &language)
+{
+    QStringList names;
+    if (!language.isEmpty())
+        names.append(translatedFileName(fileName, language));
+    names.append(fileName);
+    for (const QDir &directory : {workingDirectory, installedData}) {
+        for (const QString &name : names) {
+            const QString path = directory.filePath(name);
+            if (QFileInfo(path).isFile())
+                return path;
+        }
+    }
+    return workingDirectory.filePath(fileName);
 }

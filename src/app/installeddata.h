@@ -12,9 +12,14 @@
 // /usr/local, or a folder given to `cmake --install --prefix`.
 QDir installedDataDirectory();
 
+// The name of a file's translation into a language: readme_nl.txt for readme.txt in "nl".
+QString translatedFileName(const QString &fileName, const QString &language);
+
 // The path of a file that comes with the program (readme.txt): the one in the working directory
-// when there is one there, as the program has always looked, else the installed copy. When
-// neither is there it is the working directory's path, so reading fails on the file the user
-// knows of.
+// when there is one there, as the program has always looked, else the installed copy. With a
+// language ("nl"), each folder offers its translation of the file (readme_nl.txt) before the
+// file itself, so a folder's own readme still comes before an installed translation. When
+// nothing is there it is the working directory's path of the file itself, so reading fails on
+// the file the user knows of.
 QString shippedFilePath(const QString &fileName, const QDir &workingDirectory,
-                        const QDir &installedData);
+                        const QDir &installedData, const QString &language = {});

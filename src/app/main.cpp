@@ -9,19 +9,22 @@
 
 #include <QApplication>
 
-#include <optional>
-
 int main(int argc, char **argv)
 {
-    if (const std::optional<int> status = answerCommandLine(argc, argv))
-        return *status;
+    const CommandLine commandLine = readCommandLine(argc, argv);
+    if (commandLine.request != CommandLine::Request::Start) {
+        // The answer needs no display: the core of Qt is enough to translate it.
+        QCoreApplication core(argc, argv);
+        installTranslations(core, commandLine.language);
+        return answerCommandLine(commandLine);
+    }
 
-    // QApplication takes away the arguments that are Qt's own; anything left is one the running
-    // platform does not take.
+    // QApplication takes away the arguments that are Qt's own; anything left but the language is
+    // one the running platform does not take.
     QApplication app(argc, argv);
-    if (argc > 1)
-        return refuseUnknownArgument(argv[1]);
-    installTranslations(app, QString());
+    installTranslations(app, commandLine.language);
+    if (const char *leftover = leftoverArgument(argc, argv))
+        return refuseUnknownArgument(QString::fromLocal8Bit(leftover));
 
     DialogPrompts prompts;
     StandardRandomSource random;

@@ -8,6 +8,7 @@
 #include "app/informationwindow.h"
 #include "app/installeddata.h"
 #include "app/moduleregistry.h"
+#include "app/translations.h"
 #include "app/version.h"
 #include "core/textfile.h"
 #include "kit/controls.h"
@@ -15,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -24,32 +26,23 @@ namespace {
 const QString identityFile = QStringLiteral("pw.txt");
 const QString readmeFile = QStringLiteral("readme.txt");
 
-QString cannotReadMessage(const QString &fileName)
-{
-    return QStringLiteral("The file %1 cannot be read.").arg(fileName);
-}
-
 } // namespace
 
 StartWindow::StartWindow(Application &application) : m_application(application)
 {
     setObjectName(QStringLiteral("Fst"));
-    setWindowTitle(QStringLiteral("Quillor"));
+    //: The program's name, as the start window's title.
+    setWindowTitle(tr("Quillor"));
     resizeClientInTwips(this, 4290, 1815);
 
     m_modules = add<QListWidget>(this, "List1", {120, 120, 2415, 1620});
     // No label stands beside the list: a screen reader hears what it holds.
-    m_modules->setAccessibleName(QStringLiteral("Modules"));
-    auto *selectButton =
-        add<QPushButton>(this, "Command1", {2640, 240, 735, 375}, QStringLiteral("&Select"));
-    auto *infoButton =
-        add<QPushButton>(this, "Command5", {3480, 240, 735, 375}, QStringLiteral("&Info"));
-    auto *taskButton =
-        add<QPushButton>(this, "Command4", {2640, 720, 735, 375}, QStringLiteral("&Task"));
-    auto *endButton =
-        add<QPushButton>(this, "Command2", {3480, 720, 735, 375}, QStringLiteral("&End"));
-    auto *editorButton =
-        add<QPushButton>(this, "Command3", {2640, 1200, 735, 375}, QStringLiteral("&Editor"));
+    m_modules->setAccessibleName(tr("Modules"));
+    auto *selectButton = add<QPushButton>(this, "Command1", {2640, 240, 735, 375}, tr("&Select"));
+    auto *infoButton = add<QPushButton>(this, "Command5", {3480, 240, 735, 375}, tr("&Info"));
+    auto *taskButton = add<QPushButton>(this, "Command4", {2640, 720, 735, 375}, tr("&Task"));
+    auto *endButton = add<QPushButton>(this, "Command2", {3480, 720, 735, 375}, tr("&End"));
+    auto *editorButton = add<QPushButton>(this, "Command3", {2640, 1200, 735, 375}, tr("&Editor"));
     orderTabsByLayout(this);
 
     connect(selectButton, &QPushButton::clicked, this, [this] {
@@ -63,7 +56,7 @@ StartWindow::StartWindow(Application &application) : m_application(application)
     connect(editorButton, &QPushButton::clicked, this, &StartWindow::openTaskForTeacher);
 
     for (const ModuleEntry &entry : moduleRegistry())
-        m_modules->addItem(entry.listText);
+        m_modules->addItem(entry.shownListText());
     m_modules->setCurrentRow(0);
     m_modules->setFocus();
 }
@@ -93,15 +86,16 @@ void StartWindow::endProgram()
 // The version box.
 void StartWindow::showProgramInfo()
 {
-    const QString crlf = QStringLiteral("\r\n");
-    const QString text =
-        QStringLiteral("Version ") + QString::fromLatin1(quillorVersion) +
-        QString(7, QLatin1Char(' ')) + QStringLiteral("Made by the Quillor developers") + crlf +
-        QStringLiteral("The Quillor project") + crlf +
-        QStringLiteral("Found at: the Quillor repository, with its README") + crlf +
-        QStringLiteral("Reached through: the issues of the Quillor repository") + crlf + crlf +
-        QStringLiteral("Commentaar en suggesties welkom");
-    m_application.prompts().message(this, text);
+    //: The first line of the version box; %1 is the version number, followed by seven blanks.
+    const QString versionLine = tr("Version %1       Made by the Quillor developers")
+                                    .arg(QString::fromLatin1(quillorVersion));
+    const QStringList lines = {versionLine,
+                               tr("The Quillor project"),
+                               tr("Found at: the Quillor repository, with its README"),
+                               tr("Reached through: the issues of the Quillor repository"),
+                               QString(),
+                               tr("Commentaar en suggesties welkom")};
+    m_application.prompts().message(this, lines.join(QStringLiteral("\r\n")));
 }
 
 // The list's current row counts only while it is selected: a Ctrl+click can clear the selection
@@ -110,6 +104,11 @@ bool StartWindow::moduleChosen() const
 {
     const QListWidgetItem *item = m_modules->currentItem();
     return item && item->isSelected();
+}
+
+QString StartWindow::cannotReadMessage(const QString &fileName)
+{
+    return tr("The file %1 cannot be read.").arg(fileName);
 }
 
 void StartWindow::showChosenModule()
@@ -139,29 +138,31 @@ void StartWindow::openTaskForTeacher()
 {
     const std::optional<QStringList> lines = readTextLines(QDir::current().filePath(identityFile));
     if (!lines) {
-        m_application.prompts().warning(this,
-                                        QStringLiteral("%1 It was looked for in the folder \"%2\".")
-                                            .arg(cannotReadMessage(identityFile),
-                                                 QDir::toNativeSeparators(QDir::currentPath())));
+        //: %1 is the file's name, pw.txt; %2 the folder.
+        m_application.prompts().warning(
+            this, tr("The file %1 cannot be read. It was looked for in the folder \"%2\".")
+                      .arg(identityFile, QDir::toNativeSeparators(QDir::currentPath())));
         return;
     }
     const std::optional<QString> identity =
-        m_application.prompts().input(this, QStringLiteral("Identity:"), {}, {}, InputEcho::Hidden);
+        m_application.prompts().input(this, tr("Identity:"), {}, {}, InputEcho::Hidden);
     if (!identityOpensEditor(*lines, identity.value_or(QString()))) {
-        m_application.prompts().warning(this, QStringLiteral("No access"));
+        m_application.prompts().warning(this, tr("No access"));
         return;
     }
     openTaskWindow(TaskWindow::Mode::Teacher);
 }
 
 // The readme of the working directory, else the one installed with the program: started from a
-// desktop menu, the program runs in the home folder.
+// desktop menu, the program runs in the home folder. In a translated language its translation
+// of the readme (readme_nl.txt) comes first where there is one.
 void StartWindow::showReadme()
 {
-    const std::optional<QStringList> lines =
-        readTextLines(shippedFilePath(readmeFile, QDir::current(), installedDataDirectory()));
+    const QString path = shippedFilePath(readmeFile, QDir::current(), installedDataDirectory(),
+                                         translationLanguage());
+    const std::optional<QStringList> lines = readTextLines(path);
     if (!lines) {
-        m_application.prompts().warning(this, cannotReadMessage(readmeFile));
+        m_application.prompts().warning(this, cannotReadMessage(QFileInfo(path).fileName()));
         return;
     }
     QString text;

@@ -29,6 +29,7 @@ private:
     void openTaskWindow(TaskWindow::Mode mode);
     void openTaskForTeacher();
     void showReadme();
+    static QString cannotReadMessage(const QString &fileName);
     void endProgram();
 
     Application &m_application;

@@ -10,14 +10,18 @@
 
 namespace {
 
-void install(QCoreApplication &application, const QLocale &locale, const QString &name,
-             const QString &directory)
+// The object name of the translator of the program's own texts, by which its language is found.
+const QString programTranslatorName = QStringLiteral("quillorTranslator");
+
+QTranslator *install(QCoreApplication &application, const QLocale &locale, const QString &name,
+                     const QString &directory)
 {
     auto *translator = new QTranslator(&application);
-    if (translator->load(locale, name, QStringLiteral("_"), directory))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    if (translator->load(locale, name, QStringLiteral("_"), directory) &&
+        QCoreApplication::installTranslator(translator))
+        return translator;
+    delete translator;
+    return nullptr;
 }
 
 } // namespace
@@ -27,7 +31,24 @@ void installTranslations(QCoreApplication &application, const QString &language)
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
     if (locale.language() == QLocale::C)
         return;
-    install(application, locale, QStringLiteral("quillor"), QStringLiteral(":/i18n"));
+    QTranslator *program =
+        install(application, locale, QStringLiteral("quillor"), QStringLiteral(":/i18n"));
+    // Qt's own texts (the buttons of its dialogs) follow only a language the program speaks, so
+    // that a window never mixes two languages.
+    if (!program)
+        return;
+    program->setObjectName(programTranslatorName);
     install(application, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+QString translationLanguage()
+{
+    const auto *program = QCoreApplication::instance()
+                              ? QCoreApplication::instance()->findChild<QTranslator *>(
+                                    programTranslatorName, Qt::FindDirectChildrenOnly)
+                              : nullptr;
+    if (!program)
+        return {};
+    return QLocale::languageToCode(QLocale(program->language()).language());
 }

@@ -35,7 +35,7 @@ GraphCanvas::GraphCanvas(QWidget *parent)
     static_cast<void>(interfaceInstalled);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Graph"));
+    setAccessibleName(tr("Graph"));
     forgetDrawings();
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/numbertext.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -23,23 +24,35 @@ QString followingTerm(double coefficient, const QString &factor)
 
 } // namespace
 
+// Each drawing is added to the words before it through one translated sentence, so that the whole
+// description comes from the translation.
 QString graphInWords(const std::vector<DrawingInWords> &drawings)
 {
     if (drawings.empty())
-        return u"nothing drawn"_s;
+        return QCoreApplication::translate("GraphDescription", "nothing drawn");
     QString words;
     const DrawingInWords *previous = nullptr;
     for (const DrawingInWords &drawing : drawings) {
         if (!previous) {
-            if (!drawing.frame.isEmpty())
-                words += drawing.frame + u": "_s;
+            //: The first drawing: %1 is its frame ("scale 8, grid on"), %2 what it shows.
+            words = drawing.frame.isEmpty()
+                        ? drawing.content
+                        : QCoreApplication::translate("GraphDescription", "%1: %2")
+                              .arg(drawing.frame, drawing.content);
+        } else if (drawing.frame.isEmpty() && drawing.frame != previous->frame) {
+            //: %1 is the description so far, %2 what the next drawing shows, without a frame.
+            words = QCoreApplication::translate("GraphDescription", "%1. Then %2")
+                        .arg(words, drawing.content);
         } else if (drawing.frame != previous->frame) {
-            words +=
-                drawing.frame.isEmpty() ? u". Then "_s : u". Then "_s + drawing.frame + u": "_s;
+            //: %1 is the description so far, %2 the next drawing's frame ("scale 4, grid off"),
+            //: %3 what it shows.
+            words = QCoreApplication::translate("GraphDescription", "%1. Then %2: %3")
+                        .arg(words, drawing.frame, drawing.content);
         } else {
-            words += u". "_s;
+            //: %1 is the description so far, %2 what the next drawing in the same frame shows.
+            words = QCoreApplication::translate("GraphDescription", "%1. %2")
+                        .arg(words, drawing.content);
         }
-        words += drawing.content;
         previous = &drawing;
     }
     return words;
@@ -47,13 +60,16 @@ QString graphInWords(const std::vector<DrawingInWords> &drawings)
 
 QString frameInWords(double scale, bool grid)
 {
-    return u"scale %1, grid %2"_s.arg(numberInWords(scale), grid ? u"on"_s : u"off"_s);
+    //: The frame of a graph: %1 is the scale, %2 "on" or "off".
+    return QCoreApplication::translate("GraphDescription", "scale %1, grid %2")
+        .arg(numberInWords(scale), grid ? QCoreApplication::translate("GraphDescription", "on")
+                                        : QCoreApplication::translate("GraphDescription", "off"));
 }
 
 QString numberInWords(double value)
 {
     if (!std::isfinite(value))
-        return u"not computable"_s;
+        return QCoreApplication::translate("GraphDescription", "not computable");
     // Beyond the range where thousandths can be counted, the number is already whole.
     const double thousandths = roundThreeDecimals(value);
     const double rounded = std::isfinite(thousandths) ? thousandths : value;

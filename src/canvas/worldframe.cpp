@@ -6,6 +6,8 @@
 #include "canvas/drawingsurface.h"
 #include "core/numbertext.h"
 
+#include <QCoreApplication>
+
 WorldFrame WorldFrame::onSurface(const DrawingSurface &surface, double scale)
 {
     return WorldFrame(double(surface.widthInTwips()) - 10, double(surface.heightInTwips()) - 10,
@@ -18,5 +20,7 @@ QString worldPointText(const FrameMapping &frame, double X, double Y)
     const std::optional<QString> y = numberText(roundThreeDecimals(frame.y(Y)));
     if (!x || !y)
         return {};
-    return QStringLiteral("x = %1, y = %2").arg(x->trimmed(), y->trimmed());
+    //: The point under the mouse pointer on a graph.
+    return QCoreApplication::translate("WorldFrame", "x = %1, y = %2")
+        .arg(x->trimmed(), y->trimmed());
 }

@@ -37,7 +37,7 @@ CoefficientControls GraphWindow::addCoefficient(QWidget *parent, const Coefficie
     CoefficientControls controls{
         add<QLineEdit>(parent, layout.boxName, layout.box),
         add<QScrollBar>(parent, layout.sliderName, layout.slider),
-        add<QLabel>(parent, layout.labelName, layout.label, QString::fromUtf8(layout.caption))};
+        add<QLabel>(parent, layout.labelName, layout.label, tr(layout.caption))};
     nameByLabel(controls.label, {controls.box, controls.slider});
     controls.box->setText(QStringLiteral("0"));
     controls.slider->setRange(-layout.range, layout.range);
@@ -49,23 +49,22 @@ void GraphWindow::addScalePart(QWidget *parent, const ScaleLayout &layout)
 {
     auto *box = add<QLineEdit>(parent, "Text1", layout.box);
     auto *slider = add<QScrollBar>(parent, "VScroll1", layout.slider);
-    auto *label =
-        add<QLabel>(parent, layout.labelName, layout.label, QString::fromUtf8(layout.caption));
+    auto *label = add<QLabel>(parent, layout.labelName, layout.label, tr(layout.caption));
     nameByLabel(label, {box, slider});
-    auto *grid = add<QCheckBox>(parent, "Check1", layout.grid, QStringLiteral("Grid"));
+    auto *grid = add<QCheckBox>(parent, "Check1", layout.grid, tr("Grid"));
     m_scale = new ScaleControls(canvas(), m_rule, box, slider, grid);
 }
 
 QPushButton *GraphWindow::addPlotButton(QWidget *parent, const char *name, const TwipRect &place)
 {
-    auto *button = add<QPushButton>(parent, name, place, QStringLiteral("&Plot"));
+    auto *button = add<QPushButton>(parent, name, place, tr("&Plot"));
     connect(button, &QPushButton::clicked, this, &GraphWindow::plot);
     return button;
 }
 
 QPushButton *GraphWindow::addNewButton(QWidget *parent, const char *name, const TwipRect &place)
 {
-    auto *button = add<QPushButton>(parent, name, place, QStringLiteral("&New"));
+    auto *button = add<QPushButton>(parent, name, place, tr("&New"));
     connect(button, &QPushButton::clicked, this, &GraphWindow::clearGraph);
     return button;
 }
@@ -75,7 +74,7 @@ QPushButton *GraphWindow::addPrintButton(QWidget *parent, const char *name, cons
 {
     m_printMagnification = magnification;
     m_printFailureMessage = failureMessage.isEmpty() ? m_failureMessage : failureMessage;
-    auto *button = add<QPushButton>(parent, name, place, QStringLiteral("&Print"));
+    auto *button = add<QPushButton>(parent, name, place, tr("&Print"));
     connect(button, &QPushButton::clicked, this, &GraphWindow::printGraph);
     return button;
 }
@@ -99,7 +98,8 @@ DrawResult GraphWindow::plot()
     const DrawResult result = plotOnCanvas();
     QString content = graphInWords();
     if (result == DrawResult::Failed)
-        content += QStringLiteral("; the drawing stopped at an error");
+        //: Ends the description of a graph for screen readers; %1 is what the graph shows.
+        content = tr("%1; the drawing stopped at an error").arg(content);
     canvas()->describeDrawing({frameInWords(m_scale->scale(), gridTicked()), content});
     return result;
 }

@@ -29,6 +29,7 @@ struct CoefficientLayout
     TwipRect slider;
     const char *labelName;
     TwipRect label;
+    // The label's text, marked with QT_TRANSLATE_NOOP("GraphWindow", ...) and shown translated.
     const char *caption;
     int range = 5;
 };
@@ -52,6 +53,7 @@ struct ScaleLayout
     TwipRect slider;
     const char *labelName;
     TwipRect label;
+    // As a coefficient's caption: marked for translation in the context "GraphWindow".
     const char *caption;
     TwipRect grid;
 };

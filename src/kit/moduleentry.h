@@ -5,6 +5,7 @@
 
 #include "canvas/resizerule.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -16,12 +17,20 @@ struct ModuleEntry;
 // Builds the window of a module.
 using ModuleFactory = std::unique_ptr<ModuleWindow> (*)(ModuleContext &, const ModuleEntry &);
 
-// One module as the start window lists it and as its window is built.
+// One module as the start window lists it and as its window is built. The list text and the
+// caption are marked for translation with QT_TRANSLATE_NOOP("ModuleRegistry", ...) and shown
+// translated.
 struct ModuleEntry
 {
-    QString listText;     // the text in the start window's list
+    const char *listText; // the text in the start window's list
     QString windowName;   // the window's name: Fd, Fb, ...
-    QString caption;      // the window's title bar
+    const char *caption;  // the window's title bar
     DesignSize design;    // outer size and canvas side at design size, in twips
     ModuleFactory create; // builds the window
+
+    QString shownListText() const
+    {
+        return QCoreApplication::translate("ModuleRegistry", listText);
+    }
+    QString shownCaption() const { return QCoreApplication::translate("ModuleRegistry", caption); }
 };

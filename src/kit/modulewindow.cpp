@@ -21,11 +21,11 @@
 
 ModuleWindow::ModuleWindow(ModuleContext &context, const ModuleEntry &entry, QWidget *parent)
     : QWidget(parent), m_context(context), m_canvas(new GraphCanvas(this)),
-      m_copyAction(new QAction(QStringLiteral("Copy graph"), this)),
-      m_saveAction(new QAction(QStringLiteral("Save graph as…"), this)), m_design(entry.design)
+      m_copyAction(new QAction(tr("Copy graph"), this)),
+      m_saveAction(new QAction(tr("Save graph as…"), this)), m_design(entry.design)
 {
     setObjectName(entry.windowName);
-    setWindowTitle(entry.caption);
+    setWindowTitle(entry.shownCaption());
     m_canvas->setObjectName(QStringLiteral("Picture1"));
     m_canvas->setOperationLogging(context.logCanvasOperations);
     m_canvas->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -50,7 +50,7 @@ void ModuleWindow::returnToStart()
 
 QPushButton *ModuleWindow::addEndButton(QWidget *parent, const char *name, const TwipRect &place)
 {
-    auto *button = add<QPushButton>(parent, name, place, QStringLiteral("&End"));
+    auto *button = add<QPushButton>(parent, name, place, tr("&End"));
     connect(button, &QPushButton::clicked, this, &ModuleWindow::returnToStart);
     return button;
 }
@@ -58,13 +58,12 @@ QPushButton *ModuleWindow::addEndButton(QWidget *parent, const char *name, const
 bool ModuleWindow::saveGraph(const QString &fileName)
 {
     if (!pictureFormatFor(fileName)) {
-        m_context.prompts.warning(
-            this, QStringLiteral("The file %1 is not a PNG, SVG or PDF file.").arg(fileName));
+        m_context.prompts.warning(this,
+                                  tr("The file %1 is not a PNG, SVG or PDF file.").arg(fileName));
         return false;
     }
     if (!saveGraphPicture(m_canvas->picture(), fileName)) {
-        m_context.prompts.warning(this,
-                                  QStringLiteral("The file %1 cannot be written.").arg(fileName));
+        m_context.prompts.warning(this, tr("The file %1 cannot be written.").arg(fileName));
         return false;
     }
     return true;
@@ -88,16 +87,16 @@ void ModuleWindow::copyGraph()
 void ModuleWindow::saveGraphAs()
 {
     QString chosenType;
-    const QString typedName = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save graph as"), QString(),
-        QStringLiteral("Pictures (*.png *.svg *.pdf);;PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"),
-        &chosenType);
+    //: The file types of the save dialog, separated by ";;": translate the names only and keep
+    //: each pattern in its parentheses.
+    const QString types = tr("Pictures (*.png *.svg *.pdf);;PNG (*.png);;SVG (*.svg);;PDF (*.pdf)");
+    const QString typedName =
+        QFileDialog::getSaveFileName(this, tr("Save graph as"), QString(), types, &chosenType);
     if (typedName.isEmpty())
         return;
     const QString fileName = pictureFileName(typedName, chosenType);
     if (fileName != typedName && QFileInfo::exists(fileName) &&
-        !m_context.prompts.question(this,
-                                    QStringLiteral("%1 already exists. Replace it?").arg(fileName)))
+        !m_context.prompts.question(this, tr("%1 already exists. Replace it?").arg(fileName)))
         return;
     saveGraph(fileName);
 }

@@ -5,6 +5,7 @@
 
 #include "canvas/printersurface.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -14,7 +15,8 @@ class QWidget;
 // The title of a message box that is given none.
 inline QString defaultMessageTitle()
 {
-    return QStringLiteral("Quillor");
+    //: The program's name, as the title of its message boxes.
+    return QCoreApplication::translate("Prompts", "Quillor");
 }
 
 // What a message box says by its icon: something to know, or a failure.

@@ -14,6 +14,7 @@
 #include "tasks/taskwindowplace.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -26,20 +27,14 @@ using namespace tasks;
 
 namespace {
 
-const QString caption = QStringLiteral("Task-editor");
-const QString noFileSelected = QStringLiteral("There is no file selected");
+// The names of the three boxes, as their frames show them.
+const char *const boxNames[] = {QT_TRANSLATE_NOOP("TaskWindow", "Task"),
+                                QT_TRANSLATE_NOOP("TaskWindow", "Hint"),
+                                QT_TRANSLATE_NOOP("TaskWindow", "Conclusion")};
 
 QString boxName(Section section)
 {
-    switch (section) {
-    case Section::Task:
-        return QStringLiteral("Task");
-    case Section::Hint:
-        return QStringLiteral("Hint");
-    case Section::Conclusion:
-        return QStringLiteral("Conclusion");
-    }
-    return {};
+    return QCoreApplication::translate("TaskWindow", boxNames[std::size_t(section)]);
 }
 
 // Each character as itself and by its code, since some cannot be seen: "√ (U+221A)".
@@ -59,16 +54,22 @@ QString refusalMessage(const Refusal &refusal)
 {
     switch (refusal.reason) {
     case Refusal::Reason::SeparatorLine:
-        return QStringLiteral(
-                   "The %1 box has a line that holds only \"$\". A task file cannot keep "
-                   "it: it would split the text when the file is read. Nothing has "
-                   "been saved.")
+        //: %1 is the name of a box: Task, Hint or Conclusion.
+        return QCoreApplication::translate(
+                   "TaskWindow", "The %1 box has a line that holds only \"$\". A task file cannot "
+                                 "keep it: it would split the text when the file is read. Nothing "
+                                 "has been saved.")
             .arg(boxName(refusal.section));
     case Refusal::Reason::UnencodableCharacters:
-        return QStringLiteral("A task file cannot hold %1 %2. Nothing has been saved.")
-            .arg(refusal.characters.toUcs4().size() == 1 ? QStringLiteral("the character")
-                                                         : QStringLiteral("the characters"),
-                 characterList(refusal.characters));
+        //: %1 lists the characters, each with its code: "√ (U+221A)".
+        return (refusal.characters.toUcs4().size() == 1
+                    ? QCoreApplication::translate(
+                          "TaskWindow",
+                          "A task file cannot hold the character %1. Nothing has been saved.")
+                    : QCoreApplication::translate(
+                          "TaskWindow",
+                          "A task file cannot hold the characters %1. Nothing has been saved."))
+            .arg(characterList(refusal.characters));
     }
     return {};
 }
@@ -79,33 +80,28 @@ TaskWindow::TaskWindow(TaskHost &host, const QStringList &moduleTitles, int star
     : m_host(host)
 {
     setObjectName(QStringLiteral("editor"));
-    setWindowTitle(caption);
+    setWindowTitle(tr("Task-editor"));
     resizeClientInTwips(this, 11880, 1905);
 
-    auto *openButton =
-        add<QPushButton>(this, "Command1", {120, 0, 735, 375}, QStringLiteral("&Open"));
-    m_hintButton =
-        add<QPushButton>(this, "Command4", {120, 480, 735, 375}, QStringLiteral("&Hint"));
-    m_saveButton =
-        add<QPushButton>(this, "Command2", {120, 720, 735, 375}, QStringLiteral("&Save"));
-    m_conclusionButton =
-        add<QPushButton>(this, "Command5", {120, 960, 735, 375}, QStringLiteral("&Conclus"));
-    auto *endButton =
-        add<QPushButton>(this, "Command3", {120, 1440, 735, 375}, QStringLiteral("&End"));
+    auto *openButton = add<QPushButton>(this, "Command1", {120, 0, 735, 375}, tr("&Open"));
+    m_hintButton = add<QPushButton>(this, "Command4", {120, 480, 735, 375}, tr("&Hint"));
+    m_saveButton = add<QPushButton>(this, "Command2", {120, 720, 735, 375}, tr("&Save"));
+    m_conclusionButton = add<QPushButton>(this, "Command5", {120, 960, 735, 375}, tr("&Conclus"));
+    auto *endButton = add<QPushButton>(this, "Command3", {120, 1440, 735, 375}, tr("&End"));
     m_modules = add<QListWidget>(this, "List1", {960, 0, 1815, 645});
     m_modules->addItems(moduleTitles);
     m_directories = add<DirectoryListBox>(this, "Dir1", {960, 720, 1815, 540});
     m_files = add<FileListBox>(this, "File1", {960, 1320, 1815, 480});
     // No label stands beside the three lists: a screen reader hears what each holds.
-    m_modules->setAccessibleName(QStringLiteral("Modules"));
-    m_directories->setAccessibleName(QStringLiteral("Folders"));
-    m_files->setAccessibleName(QStringLiteral("Task files"));
-    auto *taskFrame = add<QGroupBox>(this, "Frame1", {2880, 0, 2895, 1815}, QStringLiteral("Task"));
+    m_modules->setAccessibleName(tr("Modules"));
+    m_directories->setAccessibleName(tr("Folders"));
+    m_files->setAccessibleName(tr("Task files"));
+    auto *taskFrame = add<QGroupBox>(this, "Frame1", {2880, 0, 2895, 1815}, boxName(Section::Task));
     m_taskBox = add<MultiLineTextBox>(taskFrame, "Opgave", {120, 240, 2655, 1455});
-    auto *hintFrame = add<QGroupBox>(this, "Frame2", {5880, 0, 2895, 1815}, QStringLiteral("Hint"));
+    auto *hintFrame = add<QGroupBox>(this, "Frame2", {5880, 0, 2895, 1815}, boxName(Section::Hint));
     m_hintBox = add<MultiLineTextBox>(hintFrame, "Hint", {120, 240, 2655, 1455});
     auto *conclusionFrame =
-        add<QGroupBox>(this, "Frame3", {8880, 0, 2895, 1815}, QStringLiteral("Conclusion"));
+        add<QGroupBox>(this, "Frame3", {8880, 0, 2895, 1815}, boxName(Section::Conclusion));
     m_conclusionBox = add<MultiLineTextBox>(conclusionFrame, "Besluit", {120, 240, 2655, 1455});
     // The lists are narrow: a long entry is cut off rather than given a scroll bar.
     for (QListWidget *list : {m_modules, static_cast<QListWidget *>(m_directories),
@@ -195,8 +191,7 @@ void TaskWindow::listDirectory()
 
 void TaskWindow::reportUnreadableDirectory(const QString &path)
 {
-    warn(
-        QStringLiteral("The directory \"%1\" cannot be read.").arg(QDir::toNativeSeparators(path)));
+    warn(tr("The directory \"%1\" cannot be read.").arg(QDir::toNativeSeparators(path)));
 }
 
 // Another module chosen in the list: its window takes the place of the one shown, and the boxes
@@ -227,14 +222,14 @@ void TaskWindow::openTask()
 void TaskWindow::save()
 {
     const int moduleNumber = m_modules->currentRow() + 1;
-    const QString title = m_modules->currentItem() ? m_modules->currentItem()->text() : caption;
-    const std::optional<QString> name =
-        m_host.prompts().input(this, QStringLiteral("Save as"), title);
+    const QString title =
+        m_modules->currentItem() ? m_modules->currentItem()->text() : windowTitle();
+    const std::optional<QString> name = m_host.prompts().input(this, tr("Save as"), title);
     if (!name)
         return;
     if (!isUsableTaskName(*name)) {
-        warn(QStringLiteral("The name \"%1\" holds a / or a \\, which a task's name cannot "
-                            "hold. Nothing has been saved.")
+        warn(tr("The name \"%1\" holds a / or a \\, which a task's name cannot hold. Nothing has "
+                "been saved.")
                  .arg(*name));
         return;
     }
@@ -249,13 +244,14 @@ void TaskWindow::save()
     // Names are saved in capitals, so a new name can meet an old task: "Roots" is "ROOTS.OP 3".
     if (QFileInfo(path).isFile() &&
         !m_host.prompts().question(
-            this, QStringLiteral("The task file \"%1\" already exists. Do you want to replace it?")
-                      .arg(fileName)))
+            this,
+            tr("The task file \"%1\" already exists. Do you want to replace it?").arg(fileName)))
         return;
     const std::optional<QString> failure = saveFile(path, std::get<QByteArray>(encoded));
     if (failure) {
-        warn(QStringLiteral("The task file \"%1\" cannot be saved (%2). Nothing has been "
-                            "written: a file of that name stays as it was.")
+        //: %1 is the file's name, %2 the reason the system gives.
+        warn(tr("The task file \"%1\" cannot be saved (%2). Nothing has been written: a file of "
+                "that name stays as it was.")
                  .arg(fileName, *failure));
         return;
     }
@@ -344,13 +340,13 @@ void TaskWindow::read(Reader reader)
 {
     const QString fileName = m_files->fileName();
     if (fileName.isEmpty()) {
-        warn(noFileSelected);
+        warn(tr("There is no file selected"));
         return;
     }
     const std::optional<QStringList> lines =
         readTextLines(QDir(m_files->directory()).filePath(fileName));
     if (!lines) {
-        warn(QStringLiteral("The task file \"%1\" cannot be read.").arg(fileName));
+        warn(tr("The task file \"%1\" cannot be read.").arg(fileName));
         return;
     }
     if (!mayDiscardTexts())
@@ -383,8 +379,8 @@ bool TaskWindow::mayDiscardTexts()
     if (m_mode != Mode::Teacher || !m_textsEdited)
         return true;
     return m_host.prompts().question(
-        this, QStringLiteral("The texts of this task have been changed and not saved. Do you "
-                             "want to throw the changes away?"));
+        this, tr("The texts of this task have been changed and not saved. Do you want to throw the "
+                 "changes away?"));
 }
 
 // Every message of this window reports something that could not be done.

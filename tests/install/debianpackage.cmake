@@ -51,6 +51,7 @@ set(expected
   "-rw-r--r-- root/root ./usr/share/man/man1/quillor.1.gz"
   "-rw-r--r-- root/root ./usr/share/metainfo/io.github.quillor.quillor.metainfo.xml"
   "-rw-r--r-- root/root ./usr/share/quillor/readme.txt"
+  "-rw-r--r-- root/root ./usr/share/quillor/readme_nl.txt"
   "-rwxr-xr-x root/root ./usr/bin/quillor")
 list(SORT expected)
 if(NOT files STREQUAL expected)

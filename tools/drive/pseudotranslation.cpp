@@ -3,6 +3,9 @@
 
 #include "pseudotranslation.h"
 
+#include "tasks/directorylistbox.h"
+#include "tasks/filelistbox.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -24,10 +27,17 @@ bool needsMarks(const QString &text)
     return hasLetter && !(text.startsWith(openingMark) && text.endsWith(closingMark));
 }
 
-// The texts a control shows as words, whatever its kind.
+// The texts a control shows as words, whatever its kind. The folder and file lists show the
+// names of folders and files, and a folder's path as their tooltip: the user's names, which no
+// translation touches.
 QStringList shownTexts(const QWidget &control)
 {
-    QStringList texts{control.toolTip(), control.accessibleName(), control.accessibleDescription()};
+    const bool namesFiles = qobject_cast<const DirectoryListBox *>(&control) ||
+                            qobject_cast<const FileListBox *>(&control);
+    QStringList texts{control.accessibleName(), control.accessibleDescription()};
+    if (namesFiles)
+        return texts;
+    texts << control.toolTip();
     if (const auto *label = qobject_cast<const QLabel *>(&control))
         texts << label->text();
     else if (const auto *button = qobject_cast<const QAbstractButton *>(&control))

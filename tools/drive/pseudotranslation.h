@@ -32,5 +32,5 @@ struct UnmarkedText
 // the captions of its labels, buttons and frames, the rows of its lists, tooltips, accessible
 // names and descriptions, and the entries of its menu. Texts without a letter (numbers, signs)
 // need no translation and are passed over, and so are the contents of text boxes, which hold
-// what the user typed.
+// what the user typed, and the names of folders and files in the task window's lists.
 QList<UnmarkedText> unmarkedTexts(const QWidget &window);
