@@ -947,15 +947,15 @@ proeven alleen verhogen</translation>
     <message>
         <source>sn X: %1  sn Y: %2</source>
         <extracomment>Where the line cuts the x-axis and the y-axis (&quot;sn&quot; for snijpunt, intersection).</extracomment>
-        <translation>sn X:%1  sn Y:%2</translation>
+        <translation>sn X: %1  sn Y: %2</translation>
     </message>
     <message>
         <source>sn X: %1</source>
-        <translation>sn X:%1</translation>
+        <translation>sn X: %1</translation>
     </message>
     <message>
         <source>  sn Y: %1</source>
-        <translation>  sn Y:%1</translation>
+        <translation>  sn Y: %1</translation>
     </message>
     <message>
         <source>x²+y²%1x%2y%3=0</source>
